@@ -1,0 +1,72 @@
+// Engine throughput: key presses through the whole core, and the readout formatting alone.
+
+#include "app/calculator.h"
+#include "engine/readout_format.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <string_view>
+
+namespace {
+
+// A desktop that shows nothing and answers nothing.
+class QuietPlatform : public sorba::Platform
+{
+public:
+    void messageBox(std::string_view, std::string_view) override {}
+    void postEnter() override { ++postedEnters; }
+    void clipboardClear() override {}
+    void clipboardSetText(std::string_view) override {}
+    std::optional<std::string> clipboardText() override { return std::nullopt; }
+    std::optional<sorba::Colour> chooseColour(sorba::Colour) override { return std::nullopt; }
+    std::vector<std::string> fontNames() override { return {}; }
+    bool fontUsable(std::string_view) override { return true; }
+    void setTopmost(bool) override {}
+    void showPopupMenu(sorba::MenuItem &, int, int) override {}
+    void openHelp(const std::filesystem::path &) override {}
+    sorba::ScreenMetrics screenMetrics() override { return {}; }
+    std::filesystem::path programFolder() override { return {}; }
+    void endProgram() override {}
+    int postedEnters = 0;
+};
+
+void keyPresses(benchmark::State &state)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "sorba-bench";
+    std::filesystem::create_directories(folder);
+    QuietPlatform platform;
+    sorba::SettingsFile settings(folder, sorba::SettingsFile::Fallback::None);
+    sorba::Calculator calc(platform, settings);
+    calc.load();
+    // A typical sequence: a sum, a product, a percentage and a clear.
+    constexpr std::u32string_view keys = U"1234.5+678=*3=200*5%=c";
+    for (auto _ : state) {
+        for (const char32_t key : keys) {
+            calc.keyDown(0, 0);
+            calc.keyChar(key);
+            while (platform.postedEnters > 0) {
+                --platform.postedEnters;
+                calc.keyChar(13);
+            }
+        }
+        benchmark::DoNotOptimize(calc.readout());
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(keys.size()));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(keyPresses);
+
+void formatReadoutCalls(benchmark::State &state)
+{
+    const double values[] = {0, 1234, -1234.5, 1.0 / 3, 0.1 + 0.2, 123456789012.345, 1e20};
+    for (auto _ : state) {
+        for (const double value : values)
+            benchmark::DoNotOptimize(sorba::formatReadout(value, sorba::standardPattern));
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(std::size(values)));
+}
+BENCHMARK(formatReadoutCalls);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,112 @@
+// Wires the controls and menu items of the main window to their operations and routes the
+// host's events.
+
+#include "app/calculator.h"
+
+#include "app/startup.h"
+#include "engine/keyboard.h"
+#include "engine/memory.h"
+#include "engine/number_entry.h"
+#include "engine/operators.h"
+#include "engine/tax.h"
+#include "era/era_to_gregorian.h"
+#include "era/gregorian_to_era.h"
+#include "shell/language.h"
+#include "shell/layout.h"
+#include "shell/options.h"
+
+namespace sorba {
+
+Calculator::Calculator(Platform &platform_, SettingsFile &settings_)
+    : platform(platform_)
+    , settings(settings_)
+{
+    wireControls();
+    wireMenus();
+    for (ModelObject *object : std::initializer_list<ModelObject *>{
+             &fontChooser.window, &fontChooser.Lstfontname, &fontChooser.FNTNAME, &fontChooser.OK,
+             &fontChooser.END})
+        form.registerObject(*object);
+}
+
+void Calculator::wireControls()
+{
+    for (int i = 0; i < 10; ++i)
+        form.Number(i).onClick = [this, i] { pressNumber(*this, i); };
+    for (int i = 0; i < 5; ++i)
+        form.Operator(i).onClick = [this, i] { pressOperator(*this, i); };
+    form.Decimal.onClick = [this] { pressDecimal(*this); };
+    form.Percent.onClick = [this] { pressPercent(*this); };
+    form.Cancel.onClick = [this] { pressCancel(*this); };
+    form.CancelEntry.onClick = [this] { pressCancelEntry(*this); };
+    form.window.onResize = [this] { resizeRule(*this); };
+}
+
+void Calculator::wireMenus()
+{
+    const auto on = [this](std::string_view name, void (*action)(Calculator &)) {
+        if (MenuItem *item = form.menu(name))
+            item->onClick = [this, action] { action(*this); };
+    };
+    const auto onEntries = [this](std::string_view name, void (*action)(Calculator &, int)) {
+        for (int entry = 0; entry < 2; ++entry) {
+            if (MenuItem *item = form.menu(name, entry))
+                item->onClick = [this, action, entry] { action(*this, entry); };
+        }
+    };
+    on("All_Cancel", allCancel);
+    on("Text_Mem", storeMemory);
+    on("Text_PlsMem", addToMemory);
+    on("Text_TakeMem", subtractFromMemory);
+    on("Mem_PlsText", addMemoryToReadout);
+    on("Mem_TakeText", subtractMemoryFromReadout);
+    on("Mem_Text", recallMemory);
+    on("Mem_Cear", clearMemory);
+    on("Syohi_Zei", addConsumptionTax);
+    on("Syo_Moto", removeConsumptionTax);
+    on("WA_SEI", convertEraToGregorian);
+    on("SEI_WA", convertGregorianToEra);
+    on("All_Exit", [](Calculator &calc) { calc.unload(); });
+    on("HYOJI", storeWindowPositions);
+    onEntries("SSS", chooseWindowSize);
+    onEntries("KKK", chooseValueKeptAtExit);
+    onEntries("TTT", chooseAlwaysOnTop);
+    onEntries("JJJ", chooseLanguage);
+    onEntries("AAA", chooseWarnings);
+}
+
+void Calculator::load()
+{
+    runStartUp(*this);
+}
+
+void Calculator::unload()
+{
+    if (m_ended)
+        return;
+    // Only the readout is saved at exit, whatever the value-kept option says.
+    settings.write("Dumy", readout());
+    fontChooser.unload();
+    m_ended = true;
+    platform.endProgram();
+}
+
+void Calculator::keyDown(int keyCode, int modifierMask)
+{
+    if (!m_ended)
+        handleKeyDown(*this, keyCode, modifierMask);
+}
+
+void Calculator::keyChar(char32_t character)
+{
+    if (!m_ended)
+        handleKeyChar(*this, character);
+}
+
+void Calculator::chooseMenu(MenuItem &item)
+{
+    if (!m_ended && item.enabled && item.onClick)
+        item.onClick();
+}
+
+} // namespace sorba

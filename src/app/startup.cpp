@@ -1,0 +1,144 @@
+// The start-up steps, in their order. A step that fails (a colour text that is no colour, a
+// font the platform lacks) is skipped and the next one runs.
+
+#include "app/startup.h"
+
+#include "app/calculator.h"
+#include "engine/readout_format.h"
+#include "settings/colour_text.h"
+#include "shell/language.h"
+#include "shell/layout.h"
+#include "shell/menu_marks.h"
+#include "shell/options.h"
+
+namespace sorba {
+
+namespace {
+
+struct StoredSettings
+{
+    std::string fontName;
+    int formTop, formLeft, chooserTop, chooserLeft;
+    std::string keptReadout;
+    int keepValue;
+    int height, width;
+    int alwaysOnTop;
+};
+
+// The keys in the order start-up reads them.
+StoredSettings readSettings(Calculator &calc)
+{
+    SettingsFile &file = calc.settings;
+    StoredSettings stored;
+    stored.fontName = file.readText("FontDef", "System");
+    stored.formTop = file.readInt("FormTop", 0);
+    stored.formLeft = file.readInt("FormLeft", 0);
+    stored.chooserTop = file.readInt("Form2Top", 1830);
+    stored.chooserLeft = file.readInt("Form2Left", 3555);
+    stored.keptReadout = file.readText("Dumy", "0.");
+    stored.keepValue = file.readInt("EndMem", 0);
+    stored.height = file.readInt("SizeH", 855);
+    stored.width = file.readInt("SizeW", 5295);
+    stored.alwaysOnTop = file.readInt("AllFcs", 0);
+    calc.state.uiLanguage = file.readInt("JpFont", 0);
+    calc.state.suppressWarnings = std::to_string(file.readInt("AtsNoA", 0));
+    calc.state.mainColour = file.readText("MColor", "&HFFFF");
+    calc.state.digitColour = file.readText("LColor", "&H404040");
+    calc.state.memoryColour = file.readText("RColor", "&HFF&");
+    calc.state.operatorColour = file.readText("EColor", "&H400000");
+    calc.state.exitValueColour = file.readText("XColor", "&HFFF");
+    return stored;
+}
+
+void applyColour(Colour &target, const std::string &text)
+{
+    if (auto colour = evaluateColourText(text))
+        target = *colour;
+}
+
+void applyColours(Calculator &calc)
+{
+    MainForm &form = calc.form;
+    const KeypadState &state = calc.state;
+    applyColour(form.Readout.backColor, state.mainColour);
+    applyColour(form.MEM1.backColor, state.mainColour);
+    applyColour(form.MEM2.backColor, state.mainColour);
+    applyColour(form.Readout.foreColor, state.digitColour);
+    applyColour(form.MEM1.foreColor, state.mainColour);
+    applyColour(form.MEM2.foreColor, state.operatorColour);
+}
+
+} // namespace
+
+void runStartUp(Calculator &calc)
+{
+    MainForm &form = calc.form;
+    KeypadState &state = calc.state;
+
+    markMenuEntry(form, "TNN", 0);
+    state.unitPanelShown = 0;
+    calc.setReadout("0.");
+    // The program reads and writes no file through a relative path, so the current folder is
+    // left as it is.
+    state.decimalEntry = false;
+    state.operandCount = 0;
+    state.entryState = EntryState::None;
+    state.pendingOperator = PendingOperator::None;
+    form.MEM2.caption = " ";
+
+    const StoredSettings stored = readSettings(calc);
+    applyColours(calc);
+
+    if (stored.keepValue != 0) {
+        calc.setReadout(stored.keptReadout);
+        if (auto value = readoutValue(stored.keptReadout))
+            state.accumulator = *value;
+    } else {
+        calc.setReadout("0.");
+    }
+
+    if (calc.platform.fontUsable(stored.fontName))
+        form.Readout.fontName = stored.fontName;
+
+    form.window.left = stored.formLeft;
+    form.window.top = stored.formTop;
+    calc.fontChooser.ensureLoaded(calc);
+    calc.fontChooser.window.left = stored.chooserLeft;
+    calc.fontChooser.window.top = stored.chooserTop;
+
+    if (stored.keepValue == 0) {
+        markMenuEntry(form, "KKK", 0);
+        applyColour(form.MEM2.backColor, state.mainColour);
+    } else {
+        markMenuEntry(form, "KKK", 1);
+        applyColour(form.MEM2.backColor, state.exitValueColour);
+        form.MEM2.caption.clear();
+    }
+
+    markMenuEntry(form, "SSS", stored.width == 7215 ? 0 : 1);
+
+    applyTopmost(calc, stored.alwaysOnTop != 0);
+    markMenuEntry(form, "TTT", stored.alwaysOnTop == 0 ? 0 : 1);
+
+    if (state.uiLanguage == 0) {
+        markMenuEntry(form, "JJJ", 0);
+    } else if (state.uiLanguage == 1) {
+        applyStartUpEnglish(calc);
+        markMenuEntry(form, "JJJ", 1);
+    }
+
+    applyStartUpSize(calc, stored.height, stored.width);
+    if (state.uiLanguage == 0 && form.window.width() < 4380)
+        form.window.setWidth(4400);
+
+    if (state.suppressWarnings == "0")
+        markMenuEntry(form, "AAA", 0);
+    else if (state.suppressWarnings == "1")
+        markMenuEntry(form, "AAA", 1);
+
+    // Showing the window runs the resize rule once more.
+    form.window.visible = true;
+    resizeRule(calc);
+}
+
+} // namespace sorba

@@ -1,0 +1,55 @@
+// Texts of the keypad state, as status views and scripts show them.
+
+#include "engine/keypad_state.h"
+
+#include <limits>
+
+namespace sorba {
+
+std::string_view entryStateText(EntryState state)
+{
+    switch (state) {
+    case EntryState::None:
+        return "NONE";
+    case EntryState::Nums:
+        return "NUMS";
+    case EntryState::Neg:
+        return "NEG";
+    case EntryState::Ops:
+        return "OPS";
+    case EntryState::PercentShown:
+        return "Ops";
+    case EntryState::Cleared:
+        return "CE";
+    }
+    return "NONE";
+}
+
+std::string_view pendingOperatorText(PendingOperator op)
+{
+    switch (op) {
+    case PendingOperator::None:
+        return " ";
+    case PendingOperator::Add:
+        return "+";
+    case PendingOperator::Subtract:
+        return "-";
+    case PendingOperator::Multiply:
+        return "X";
+    case PendingOperator::Divide:
+        return "/";
+    case PendingOperator::Equals:
+        return "=";
+    case PendingOperator::Percent:
+        return "%";
+    }
+    return " ";
+}
+
+void countOperand(KeypadState &state)
+{
+    if (state.operandCount < std::numeric_limits<std::int16_t>::max())
+        ++state.operandCount;
+}
+
+} // namespace sorba

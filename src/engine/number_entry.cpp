@@ -1,0 +1,102 @@
+// Digits, the decimal point, C, CE and cancel-all.
+
+#include "engine/number_entry.h"
+
+#include "app/calculator.h"
+#include "engine/overflow.h"
+#include "engine/readout_format.h"
+
+namespace sorba {
+
+namespace {
+
+// Digit keys and C untick the unit panel's target boxes, running their cleared path.
+void untickTargetBoxes(Calculator &calc)
+{
+    for (int number : {1, 2, 3, 8, 9, 10})
+        calc.form.Check(number).setValue(0);
+}
+
+// Typed digits that make the integer part too long: the readout keeps its last 20 characters
+// and the two checks run one after the other.
+void reportLongEntry(Calculator &calc)
+{
+    if (readoutOverflowed(calc) && calc.state.warningsShown()) {
+        showOverflowWarning(calc, overflowText);
+        if (calc.state.english())
+            pressCancel(calc);
+    }
+    if (readoutOverflowed(calc)) {
+        showOverflowWarning(calc, overflowTextEntry);
+        if (calc.state.english())
+            pressCancel(calc);
+    }
+}
+
+} // namespace
+
+void pressNumber(Calculator &calc, int index)
+{
+    KeypadState &state = calc.state;
+    const std::string digit = calc.form.Number(index).caption;
+    untickTargetBoxes(calc);
+
+    if (state.entryState != EntryState::Nums) {
+        // A number typed right after "-" keeps its sign.
+        calc.setReadout(state.entryState == EntryState::Neg ? "-." : ".");
+        state.decimalEntry = false;
+    }
+    if (state.decimalEntry) {
+        // Digits after the point are appended as typed, with no limit.
+        calc.setReadout(calc.readout() + digit);
+    } else {
+        std::string text = calc.readout();
+        // Without a point (a year text, say) the digit has nowhere to go; the text is still
+        // reformatted.
+        if (const auto point = text.find('.'); point != std::string::npos)
+            text = text.substr(0, point) + digit + ".";
+        std::string shown = tail20(formatReadout(text, standardPattern));
+        if (shown == "0." && text.starts_with('-'))
+            shown = "-0.";
+        calc.setReadout(std::move(shown));
+        reportLongEntry(calc);
+    }
+    state.entryState = EntryState::Nums;
+}
+
+void pressDecimal(Calculator &calc)
+{
+    KeypadState &state = calc.state;
+    if (state.entryState == EntryState::Neg)
+        calc.setReadout("-0.");
+    else if (state.entryState != EntryState::Nums)
+        calc.setReadout("0.");
+    state.decimalEntry = true;
+    state.entryState = EntryState::Nums;
+}
+
+void pressCancel(Calculator &calc)
+{
+    calc.form.MEM2.caption = " ";
+    calc.form.MEM1.text = " ";
+    calc.setReadout("0.");
+    calc.state.accumulator = 0;
+    calc.state.secondOperand = 0;
+    untickTargetBoxes(calc);
+}
+
+void pressCancelEntry(Calculator &calc)
+{
+    calc.setReadout("0.");
+    calc.form.MEM1.text.clear();
+    calc.state.decimalEntry = false;
+    calc.state.entryState = EntryState::Cleared;
+}
+
+void allCancel(Calculator &calc)
+{
+    calc.form.MEM2.caption.clear();
+    calc.form.MEM2.caption = calc.memoryIndicator;
+}
+
+} // namespace sorba

@@ -1,0 +1,33 @@
+#pragma once
+// Message-box titles and the over-long readout warning shared by the keys.
+
+#include <string_view>
+
+namespace sorba {
+
+class Calculator;
+
+inline constexpr std::string_view overflowText = "表示行数をオーバーしました。";
+inline constexpr std::string_view overflowTextEntry = "表示行数をオーバーしました?。";
+inline constexpr std::string_view overflowTextResult = "表示行数をオーバーしました。?";
+inline constexpr std::string_view overflowTextRecall1 = "表示行数をオーバーしました。1";
+inline constexpr std::string_view overflowTextRecall2 = "表示行数をオーバーしました。2";
+inline constexpr std::string_view englishOverflowText = "Indication overflowed.";
+inline constexpr std::string_view japaneseTitle = "【計算丸】";
+inline constexpr std::string_view englishTitle = "【SorbaPal】";
+
+/// "【計算丸】" in Japanese, "【SorbaPal】" in English.
+std::string_view messageTitle(const Calculator &calc);
+
+/// The overflow box: the given Japanese text in Japanese, "Indication overflowed." in English.
+/// What follows the box is the caller's.
+void showOverflowWarning(Calculator &calc, std::string_view japaneseText);
+
+/// Whether the readout text is longer than the readout can hold.
+bool readoutOverflowed(const Calculator &calc);
+
+/// The standard check: an over-long readout with warnings shown gets the box, and in English
+/// the C action follows.
+void checkReadoutOverflow(Calculator &calc);
+
+} // namespace sorba

@@ -1,0 +1,13 @@
+#pragma once
+// The consumption-tax keys: add the 8 % tax to the amount shown, or take it out again.
+
+namespace sorba {
+
+class Calculator;
+
+inline constexpr double taxFactor = 1.08;
+
+void addConsumptionTax(Calculator &calc);
+void removeConsumptionTax(Calculator &calc);
+
+} // namespace sorba

@@ -1,0 +1,11 @@
+#pragma once
+// Japanese era year to Gregorian year: the era comes from the mark in MEM2, the year from the
+// readout.
+
+namespace sorba {
+
+class Calculator;
+
+void convertEraToGregorian(Calculator &calc);
+
+} // namespace sorba

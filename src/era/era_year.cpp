@@ -1,0 +1,41 @@
+// Single-precision era-year arithmetic.
+
+#include "era/era_year.h"
+
+#include "engine/readout_format.h"
+
+#include <limits>
+
+namespace sorba {
+
+float toSingle(double value)
+{
+    // Converting a double outside the float range is undefined; the hardware would give an
+    // infinity, so that is what we give.
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest)
+        return std::numeric_limits<float>::infinity();
+    if (value < -largest)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
+float singleYearSum(double leadingNumber, double offset)
+{
+    return toSingle(leadingNumber) + toSingle(offset);
+}
+
+double sevenDigitYear(float year)
+{
+    // plainNumberTextSingle rounds the exact float value to 7 significant digits; an infinity
+    // comes back as "0".
+    return readoutValue(plainNumberTextSingle(year)).value_or(0.0);
+}
+
+std::string blankSignedText(float year)
+{
+    const std::string text = plainNumberTextSingle(year);
+    return text.starts_with('-') ? text : " " + text;
+}
+
+} // namespace sorba

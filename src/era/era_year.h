@@ -1,0 +1,22 @@
+#pragma once
+// The single-precision arithmetic of era years: the era year read from the readout, the
+// Gregorian year computed from it, and the two era years of a boundary year are 32-bit floats.
+
+#include <string>
+
+namespace sorba {
+
+/// A double as a 32-bit float; values beyond the float range become an infinity of their sign.
+float toSingle(double value);
+
+/// The leading number plus the era offset, added in single precision.
+float singleYearSum(double leadingNumber, double offset);
+
+/// A single-precision year rounded to 7 significant digits and taken as a double.
+double sevenDigitYear(float year);
+
+/// Number text as the boundary texts write it: one leading blank before a number that is not
+/// negative, the "-" in its place otherwise (" 45", " 1", "-3").
+std::string blankSignedText(float year);
+
+} // namespace sorba

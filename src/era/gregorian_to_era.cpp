@@ -1,0 +1,98 @@
+// Gregorian year to era year. Years from 1868 on name their era year; the three years in which
+// one era gave way to the next name both era years; earlier years name their historical period.
+
+#include "era/gregorian_to_era.h"
+
+#include "app/calculator.h"
+#include "engine/readout_format.h"
+#include "era/era_table.h"
+#include "era/era_year.h"
+
+#include <cstddef>
+#include <string>
+
+namespace sorba {
+
+namespace {
+
+constexpr std::size_t yearCharacters = 6;
+
+std::string wholeYearText(double year)
+{
+    return lastCharacters(formatWhole(year), yearCharacters);
+}
+
+// Every period that holds the year writes its text; a "-" in MEM1 also counts for the first.
+void showPeriod(Calculator &calc, double year)
+{
+    for (const Period &period : periods) {
+        const bool minusMark = &period == &periods.front() && calc.form.MEM1.text == "-";
+        if (period.years.contains(year) || minusMark)
+            calc.setReadout(std::string(period.text));
+    }
+}
+
+void showEraYear(Calculator &calc, const Era &era, double year)
+{
+    calc.setReadout(plainNumberText(year - era.offset));
+    const double eraYear = readoutValue(calc.readout()).value_or(0.0);
+    if (calc.state.english()) {
+        // The kanji goes into MEM1 in English as well.
+        calc.form.MEM1.text = std::string(era.kanjiMark);
+        calc.setReadout(wholeYearText(eraYear));
+    } else {
+        calc.setReadout(std::string(era.name) + wholeYearText(eraYear) + "年");
+    }
+}
+
+// A boundary year names the last year of one era and the first of the next. In English it
+// leaves the earlier era's letter behind, so that the next era-to-Gregorian conversion can
+// turn the text back into the year.
+void showBoundary(Calculator &calc, const EraBoundary &boundary, double year)
+{
+    const Era &earlier = era(boundary.earlier);
+    const Era &later = era(boundary.later);
+    const float singleYear = toSingle(year);
+    const std::string earlierYear = blankSignedText(singleYear - toSingle(earlier.offset));
+    const std::string laterYear = blankSignedText(singleYear - toSingle(later.offset));
+
+    calc.form.MEM1.text.clear();
+    if (calc.state.english()) {
+        calc.state.eraBoundaryMark = std::string(earlier.letterMark);
+        calc.setReadout(std::string(earlier.letterMark) + earlierYear + ":" +
+                        std::string(later.letterMark) + laterYear);
+    } else {
+        calc.setReadout(std::string(earlier.name) + earlierYear + "年:" + std::string(later.name) +
+                        laterYear + "年");
+    }
+}
+
+} // namespace
+
+void convertGregorianToEra(Calculator &calc)
+{
+    calc.state.eraBoundaryMark.clear();
+    calc.form.MEM2.caption.clear();
+
+    // Whole years only, and no more than six digits of them.
+    if (const auto shown = readoutValue(calc.readout()))
+        calc.setReadout(wholeYearText(*shown));
+    const double year = readoutValue(calc.readout()).value_or(0.0);
+
+    showPeriod(calc, year);
+
+    for (const EraBoundary &boundary : eraBoundaries) {
+        if (year == boundary.year) {
+            showBoundary(calc, boundary, year);
+            return;
+        }
+    }
+    for (const Era &candidate : eras) {
+        if (candidate.gregorianYears.contains(year)) {
+            showEraYear(calc, candidate, year);
+            return;
+        }
+    }
+}
+
+} // namespace sorba

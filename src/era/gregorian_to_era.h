@@ -1,0 +1,11 @@
+#pragma once
+// Gregorian year to Japanese era year, to the double text of a boundary year, or to the
+// historical period before Meiji.
+
+namespace sorba {
+
+class Calculator;
+
+void convertGregorianToEra(Calculator &calc);
+
+} // namespace sorba

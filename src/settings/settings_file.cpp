@@ -1,0 +1,152 @@
+// The settings file beside the program, or in the user's configuration folder when the program
+// folder is read-only. Every call goes to the file itself, so copies of the program share it.
+
+#include "settings/settings_file.h"
+
+#include "settings/file_replace.h"
+#include "settings/profile_text.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <unistd.h>
+#include <utility>
+
+namespace sorba {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view fileName = "SORBA.INI";
+constexpr std::string_view sectionName = "SORBA";
+
+// The program names its file both "SORBA.INI" and "Sorba.ini", so on a case-sensitive file
+// system an existing file of any case is the one meant. Of several, the first by name wins.
+fs::path settingsFileIn(const fs::path &folder)
+{
+    const fs::path exact = folder / fileName;
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(exact, error)))
+        return exact;
+    std::optional<fs::path> found;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const fs::path name = entry->path().filename();
+        if (profile::sameName(name.native(), fileName) && (!found || name < found->filename()))
+            found = entry->path();
+    }
+    return found.value_or(exact);
+}
+
+// A file the user made read-only is left alone, just as a read-only folder is.
+bool canWriteIn(const fs::path &folder, const fs::path &file)
+{
+    const fs::path existingFolder = folder.empty() ? fs::path(".") : folder;
+    if (::access(existingFolder.c_str(), W_OK) != 0)
+        return false;
+    return ::access(file.c_str(), W_OK) == 0 || errno == ENOENT;
+}
+
+// The base-directory convention: $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
+fs::path userConfigFolder()
+{
+    const char *config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/')
+        return fs::path(config) / "sorba";
+    const char *home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/')
+        return fs::path(home) / ".config" / "sorba";
+    return {};
+}
+
+// Where the settings go for now. It is worked out on every call, so a program folder that
+// becomes writable, or a file created meanwhile by another copy, is seen at once.
+struct Location
+{
+    fs::path file;
+    // Read while the file in the configuration folder does not exist yet, and copied into it
+    // by the first write, so a read-only installation keeps the settings it came with.
+    fs::path startingFile;
+    bool writable = true;
+};
+
+Location locate(const fs::path &programFolder, SettingsFile::Fallback fallback)
+{
+    fs::path programFile = settingsFileIn(programFolder);
+    if (canWriteIn(programFolder, programFile))
+        return {std::move(programFile), {}, true};
+    const fs::path configFolder =
+        fallback == SettingsFile::Fallback::UserConfigFolder ? userConfigFolder() : fs::path();
+    if (configFolder.empty())
+        return {std::move(programFile), {}, false};
+    return {settingsFileIn(configFolder), std::move(programFile), true};
+}
+
+std::optional<std::string> settingsText(const Location &where)
+{
+    std::optional<std::string> text = readFileText(where.file);
+    if (!text && !where.startingFile.empty())
+        text = readFileText(where.startingFile);
+    return text;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(fs::path programFolder, Fallback fallback)
+    : m_programFolder(std::move(programFolder))
+    , m_fallback(fallback)
+{}
+
+std::string SettingsFile::readText(std::string_view key, std::string_view defaultText) const
+{
+    const std::optional<std::string> value = storedValue(key);
+    return value ? profile::textValue(*value) : std::string(defaultText);
+}
+
+std::int32_t SettingsFile::readInt(std::string_view key, std::int32_t defaultValue) const
+{
+    const std::optional<std::string> value = storedValue(key);
+    return value ? profile::integerValue(*value).value_or(defaultValue) : defaultValue;
+}
+
+void SettingsFile::write(std::string_view key, std::string_view value)
+{
+    try {
+        if (!profile::isStorableKey(key))
+            return;
+        const Location where = locate(m_programFolder, m_fallback);
+        if (!where.writable)
+            return;
+        if (!where.startingFile.empty()) {
+            std::error_code error;
+            fs::create_directories(where.file.parent_path(), error);
+        }
+        replaceFileText(where.file, [&](const std::optional<std::string> &current) {
+            const std::optional<std::string> text = current ? current : settingsText(where);
+            return profile::withValue(text.value_or(std::string()), sectionName, key, value);
+        });
+    } catch (...) {
+        // A setting that cannot be saved is lost quietly; the calculator carries on.
+    }
+}
+
+std::optional<std::string> SettingsFile::storedValue(std::string_view key) const
+{
+    try {
+        const std::optional<std::string> text = settingsText(locate(m_programFolder, m_fallback));
+        if (!text)
+            return std::nullopt;
+        const std::optional<std::string_view> value = profile::findValue(*text, sectionName, key);
+        return value ? std::optional<std::string>(*value) : std::nullopt;
+    } catch (...) {
+        // Not even a damaged file of absurd size may stop the calculator: it starts on defaults.
+        return std::nullopt;
+    }
+}
+
+fs::path SettingsFile::path() const
+{
+    return locate(m_programFolder, m_fallback).file;
+}
+
+} // namespace sorba

@@ -1,0 +1,39 @@
+#pragma once
+// The settings file beside the program: single-key reads and writes, each going to the file.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sorba {
+
+class SettingsFile
+{
+public:
+    enum class Fallback { UserConfigFolder, None };
+
+    /// Settings live in programFolder/SORBA.INI (any case of the name); when that folder cannot
+    /// be written and fallback is allowed, in the user's configuration folder instead.
+    explicit SettingsFile(std::filesystem::path programFolder,
+                          Fallback fallback = Fallback::UserConfigFolder);
+
+    /// The stored value with its blanks trimmed, at most 49 characters, or defaultText.
+    std::string readText(std::string_view key, std::string_view defaultText) const;
+    /// Profile-integer reading of the stored value, or defaultValue when missing or empty.
+    std::int32_t readInt(std::string_view key, std::int32_t defaultValue) const;
+    /// Writes one key at once; failures are silent and leave the old file intact.
+    void write(std::string_view key, std::string_view value);
+
+    /// The value text exactly as stored, or nothing when the key or the file is missing.
+    std::optional<std::string> storedValue(std::string_view key) const;
+    /// The file this object reads and writes.
+    std::filesystem::path path() const;
+
+private:
+    std::filesystem::path m_programFolder;
+    Fallback m_fallback;
+};
+
+} // namespace sorba

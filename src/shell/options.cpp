@@ -1,0 +1,50 @@
+// The warnings, value-kept-at-exit and always-on-top menus.
+
+#include "shell/options.h"
+
+#include "app/calculator.h"
+#include "settings/colour_text.h"
+#include "shell/menu_marks.h"
+
+namespace sorba {
+
+namespace {
+
+std::string entryText(int entry)
+{
+    return entry == 0 ? "0" : "1";
+}
+
+} // namespace
+
+void chooseWarnings(Calculator &calc, int entry)
+{
+    calc.state.suppressWarnings = entryText(entry);
+    calc.settings.write("AtsNoA", calc.state.suppressWarnings);
+    markMenuEntry(calc.form, "AAA", entry);
+}
+
+void chooseValueKeptAtExit(Calculator &calc, int entry)
+{
+    calc.settings.write("EndMem", entryText(entry));
+    // The operation mark's background shows whether the value will be kept.
+    const std::string &text = entry == 0 ? calc.state.mainColour : calc.state.exitValueColour;
+    if (auto colour = evaluateColourText(text))
+        calc.form.MEM2.backColor = *colour;
+    markMenuEntry(calc.form, "KKK", entry);
+}
+
+void chooseAlwaysOnTop(Calculator &calc, int entry)
+{
+    calc.settings.write("AllFcs", entryText(entry));
+    applyTopmost(calc, entry != 0);
+    markMenuEntry(calc.form, "TTT", entry);
+}
+
+void applyTopmost(Calculator &calc, bool topmost)
+{
+    calc.form.window.topmost = topmost;
+    calc.platform.setTopmost(topmost);
+}
+
+} // namespace sorba

@@ -1,0 +1,13 @@
+# Fails when any file of the core includes a Qt header.
+file(GLOB_RECURSE files "${SRC}/*.h" "${SRC}/*.cpp")
+set(offenders "")
+foreach(f IN LISTS files)
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+    if(hits)
+        list(APPEND offenders "${f}")
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "Qt headers in the core: ${offenders}")
+endif()
+message(STATUS "core is free of Qt (${CMAKE_ARGC} checked)")

@@ -1,0 +1,62 @@
+// Printing the desktop's events for the script host.
+
+#include "script_platform.h"
+
+#include "json_text.h"
+#include "shell/controls.h"
+
+#include <algorithm>
+
+namespace sorba::script {
+
+ScriptPlatform::ScriptPlatform(std::ostream &out, std::filesystem::path folder)
+    : m_out(out)
+    , m_folder(std::move(folder))
+{}
+
+void ScriptPlatform::messageBox(std::string_view title, std::string_view text)
+{
+    m_out << "box " << jsonString(title) << ' ' << jsonString(text) << '\n';
+}
+
+std::optional<Colour> ScriptPlatform::chooseColour(Colour initial)
+{
+    m_out << "colour-dialog " << initial << '\n';
+    if (m_colourAnswers.empty())
+        return std::nullopt;
+    const auto answer = m_colourAnswers.front();
+    m_colourAnswers.pop_front();
+    return answer;
+}
+
+bool ScriptPlatform::fontUsable(std::string_view name)
+{
+    return name == "System" || std::find(m_fonts.begin(), m_fonts.end(), name) != m_fonts.end();
+}
+
+void ScriptPlatform::showPopupMenu(MenuItem &menu, int x, int y)
+{
+    m_out << "popup " << jsonString(menu.caption) << ' ' << x << ' ' << y << '\n';
+}
+
+void ScriptPlatform::openHelp(const std::filesystem::path &helpFile)
+{
+    m_out << "help " << jsonString(helpFile.string()) << '\n';
+}
+
+void ScriptPlatform::endProgram()
+{
+    m_ended = true;
+    m_postedEnters = 0;
+    m_out << "exit\n";
+}
+
+bool ScriptPlatform::takePostedEnter()
+{
+    if (m_postedEnters == 0)
+        return false;
+    --m_postedEnters;
+    return true;
+}
+
+} // namespace sorba::script

@@ -1,0 +1,52 @@
+#pragma once
+// The headless desktop of the script host: it prints what a desktop would show and answers as
+// the script has told it to.
+
+#include "shell/platform.h"
+
+#include <deque>
+#include <ostream>
+
+namespace sorba::script {
+
+class ScriptPlatform : public Platform
+{
+public:
+    ScriptPlatform(std::ostream &out, std::filesystem::path folder);
+
+    void messageBox(std::string_view title, std::string_view text) override;
+    void postEnter() override { ++m_postedEnters; }
+    void clipboardClear() override { m_clipboard.reset(); }
+    void clipboardSetText(std::string_view text) override { m_clipboard = std::string(text); }
+    std::optional<std::string> clipboardText() override { return m_clipboard; }
+    std::optional<Colour> chooseColour(Colour initial) override;
+    std::vector<std::string> fontNames() override { return m_fonts; }
+    bool fontUsable(std::string_view name) override;
+    void setTopmost(bool) override {}
+    void showPopupMenu(MenuItem &menu, int x, int y) override;
+    void openHelp(const std::filesystem::path &helpFile) override;
+    ScreenMetrics screenMetrics() override { return {}; }
+    std::filesystem::path programFolder() override { return m_folder; }
+    void endProgram() override;
+
+    /// Takes one posted Enter, if any is waiting.
+    bool takePostedEnter();
+    bool ended() const { return m_ended; }
+    void restarted() { m_ended = false; }
+
+    void setClipboard(std::optional<std::string> text) { m_clipboard = std::move(text); }
+    void setFonts(std::vector<std::string> fonts) { m_fonts = std::move(fonts); }
+    /// The answer of the next colour dialog; nothing means cancel.
+    void queueColourAnswer(std::optional<Colour> answer) { m_colourAnswers.push_back(answer); }
+
+private:
+    std::ostream &m_out;
+    std::filesystem::path m_folder;
+    std::optional<std::string> m_clipboard;
+    std::vector<std::string> m_fonts{"Sans", "Serif", "Monospace"};
+    std::deque<std::optional<Colour>> m_colourAnswers;
+    int m_postedEnters = 0;
+    bool m_ended = false;
+};
+
+} // namespace sorba::script

@@ -1,0 +1,272 @@
+// The script protocol: input commands become the events a desktop would deliver, output
+// commands print the model, and the platform prints what a desktop would show.
+
+#include "script_runner.h"
+
+#include "app/inspect.h"
+#include "json_text.h"
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace sorba::script {
+
+namespace {
+
+// The rest of the line taken literally, or one JSON string literal when it starts with '"'.
+std::string textArgument(std::string_view argument)
+{
+    if (!argument.starts_with('"'))
+        return std::string(argument);
+    auto text = parseJsonString(argument);
+    if (!text)
+        throw ScriptError("malformed string literal");
+    return *text;
+}
+
+int integerArgument(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        throw ScriptError("not a whole number: " + std::string(text));
+    return value;
+}
+
+std::vector<std::string_view> words(std::string_view text)
+{
+    std::vector<std::string_view> out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const auto blank = text.find(' ', start);
+        const auto end = blank == std::string_view::npos ? text.size() : blank;
+        out.push_back(text.substr(start, end - start));
+        if (blank == std::string_view::npos)
+            break;
+        start = blank + 1;
+    }
+    return out;
+}
+
+// The key-down a keyboard sends before a typed character.
+std::pair<int, int> keyDownFor(char32_t character)
+{
+    if (character >= U'a' && character <= U'z')
+        return {int(character - U'a') + 65, 0};
+    if (character >= U'A' && character <= U'Z')
+        return {int(character), 1};
+    if (character >= U'0' && character <= U'9')
+        return {int(character), 0};
+    if (character == U' ')
+        return {32, 0};
+    return {0, 0};
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(std::ostream &out, std::filesystem::path folder)
+    : m_out(out)
+    , m_folder(folder)
+    , m_platform(out, folder)
+    , m_settings(folder, SettingsFile::Fallback::None)
+{}
+
+Calculator &ScriptRunner::calc()
+{
+    return *m_calc;
+}
+
+void ScriptRunner::start()
+{
+    m_platform.restarted();
+    m_calc = std::make_unique<Calculator>(m_platform, m_settings);
+    m_calc->load();
+}
+
+int ScriptRunner::run(std::istream &script, std::ostream &err)
+{
+    start();
+    std::string line;
+    int number = 0;
+    while (std::getline(script, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line.starts_with('#'))
+            continue;
+        try {
+            runLine(line);
+        } catch (const ScriptError &error) {
+            m_out.flush();
+            err << "line " << number << ": " << error.what() << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
+
+void ScriptRunner::runLine(std::string_view line)
+{
+    const auto blank = line.find(' ');
+    const std::string_view command = line.substr(0, blank);
+    const std::string_view argument =
+        blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
+    if (m_platform.ended()) {
+        // After the program has ended only the files and the clipboard can still be read.
+        const bool allowed =
+            command == "restart" || command == "file" || command == "inifile" ||
+            (command == "get" && (argument.starts_with("settings.") || argument == "clipboard"));
+        if (!allowed)
+            throw ScriptError("the program has ended: " + std::string(command));
+    }
+    runCommand(command, argument);
+    deliverPosted();
+}
+
+void ScriptRunner::deliverPosted()
+{
+    while (!m_platform.ended() && m_platform.takePostedEnter())
+        keyPress(13, 0, U'\r');
+}
+
+void ScriptRunner::keyPress(int keyCode, int modifierMask, char32_t character)
+{
+    calc().keyDown(keyCode, modifierMask);
+    if (!m_platform.ended())
+        calc().keyChar(character);
+}
+
+void ScriptRunner::typeText(std::string_view text)
+{
+    for (const char32_t character : decodeUtf8(text)) {
+        if (m_platform.ended())
+            break;
+        const auto [code, mask] = keyDownFor(character);
+        keyPress(code, mask, character);
+        deliverPosted();
+    }
+}
+
+void ScriptRunner::runCommand(std::string_view command, std::string_view argument)
+{
+    if (command == "type") {
+        typeText(textArgument(argument));
+    } else if (command == "key") {
+        if (argument == "Enter")
+            keyPress(13, 0, 13);
+        else if (argument == "Esc")
+            keyPress(27, 0, 27);
+        else if (argument == "Space")
+            keyPress(32, 0, 32);
+        else if (argument == "Backspace")
+            keyPress(8, 0, 8);
+        else
+            throw ScriptError("unknown key: " + std::string(argument));
+    } else if (command == "ctrl") {
+        if (argument.size() != 1 || !std::isalpha(static_cast<unsigned char>(argument[0])))
+            throw ScriptError("ctrl takes one letter");
+        const int upper = std::toupper(static_cast<unsigned char>(argument[0]));
+        keyPress(upper, 2, char32_t(upper - 64));
+    } else if (command == "keydown") {
+        const auto parts = words(argument);
+        if (parts.size() != 2)
+            throw ScriptError("keydown takes CODE MASK");
+        calc().keyDown(integerArgument(parts[0]), integerArgument(parts[1]));
+    } else if (command == "char") {
+        calc().keyChar(char32_t(integerArgument(argument)));
+    } else if (command == "menu") {
+        MenuItem *item = dynamic_cast<MenuItem *>(calc().form.find(argument));
+        if (!item)
+            throw ScriptError("unknown menu item: " + std::string(argument));
+        calc().chooseMenu(*item);
+    } else if (command == "click") {
+        ModelObject *object = calc().form.find(argument);
+        if (auto *box = dynamic_cast<CheckBox *>(object))
+            box->click();
+        else if (auto *option = dynamic_cast<OptionButton *>(object))
+            option->select();
+        else if (auto *button = dynamic_cast<Button *>(object))
+            button->press();
+        else
+            throw ScriptError("unknown control: " + std::string(argument));
+    } else if (command == "resize") {
+        const auto parts = words(argument);
+        if (parts.size() != 2)
+            throw ScriptError("resize takes H W");
+        calc().form.window.resizeByUser(integerArgument(parts[0]), integerArgument(parts[1]));
+    } else if (command == "clipboard") {
+        m_platform.setClipboard(textArgument(argument));
+    } else if (command == "clipboard-clear") {
+        m_platform.setClipboard(std::nullopt);
+    } else if (command == "colour") {
+        if (argument == "cancel")
+            m_platform.queueColourAnswer(std::nullopt);
+        else
+            m_platform.queueColourAnswer(Colour(integerArgument(argument)));
+    } else if (command == "fonts") {
+        std::vector<std::string> fonts;
+        std::string list = textArgument(argument);
+        std::size_t start = 0;
+        while (start <= list.size()) {
+            const auto bar = list.find('|', start);
+            fonts.push_back(list.substr(start, bar == std::string::npos ? bar : bar - start));
+            if (bar == std::string::npos)
+                break;
+            start = bar + 1;
+        }
+        m_platform.setFonts(std::move(fonts));
+    } else if (command == "inifile") {
+        replaceFile(textArgument(argument));
+    } else if (command == "restart") {
+        if (!m_platform.ended())
+            calc().close();
+        start();
+    } else if (command == "get") {
+        get(argument);
+    } else if (command == "file") {
+        printFile();
+    } else {
+        throw ScriptError("unknown command: " + std::string(command));
+    }
+}
+
+void ScriptRunner::get(std::string_view path)
+{
+    if (path == "clipboard") {
+        const auto text = m_platform.clipboardText();
+        m_out << "clipboard = " << (text ? jsonString(*text) : "null") << '\n';
+        return;
+    }
+    if (path.starts_with("settings.")) {
+        const auto value = m_settings.storedValue(path.substr(9));
+        m_out << path << " = " << (value ? jsonString(*value) : "null") << '\n';
+        return;
+    }
+    const auto value = inspect(calc(), path);
+    if (!value)
+        throw ScriptError("unknown path: " + std::string(path));
+    m_out << path << " = " << jsonValue(*value) << '\n';
+}
+
+void ScriptRunner::printFile()
+{
+    std::ifstream file(m_settings.path(), std::ios::binary);
+    if (!file) {
+        m_out << "--- SORBA.INI (none)\n";
+        return;
+    }
+    m_out << "--- SORBA.INI\n";
+    std::string line;
+    while (std::getline(file, line))
+        m_out << line << '\n';
+    m_out << "---\n";
+}
+
+void ScriptRunner::replaceFile(const std::string &text)
+{
+    std::ofstream file(m_settings.path(), std::ios::binary | std::ios::trunc);
+    file << text;
+}
+
+} // namespace sorba::script
