@@ -45,6 +45,8 @@ private:
     int m_fd;
 };
 
+using FileStatus = struct stat;
+
 enum class ReadStatus { Missing, Read, Failed };
 
 struct FileRead
@@ -147,8 +149,7 @@ bool replaceFileText(const fs::path &file, const TextChange &change)
         return false;
 
     // The replacement keeps the permissions the old file had.
-    struct stat oldStatus
-    {};
+    FileStatus oldStatus{};
     bool written = old.status == ReadStatus::Missing ||
                    (::fstatat(folderFd.get(), name.c_str(), &oldStatus, 0) == 0 &&
                     ::fchmod(temporary.get(), oldStatus.st_mode & 07777) == 0);

@@ -24,7 +24,7 @@ constexpr std::string_view sectionName = "SORBA";
 // system an existing file of any case is the one meant. Of several, the first by name wins.
 fs::path settingsFileIn(const fs::path &folder)
 {
-    const fs::path exact = folder / fileName;
+    fs::path exact = folder / fileName;
     std::error_code error;
     if (fs::exists(fs::symlink_status(exact, error)))
         return exact;

@@ -3,6 +3,7 @@
 
 #include "settings/settings_file.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
-#include <signal.h>
 #include <sstream>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -416,15 +416,14 @@ TEST(SettingsFileTest, UnwritableProgramFolderFallsBackToUserConfig)
         } else {
             fs::create_directory(program);
             writeFile(program / "SORBA.INI", before);
-            const bool readOnlyFile = row.place == Place::ReadOnlyFile;
-            fs::permissions(program / "SORBA.INI", readOnlyFile ? fs::perms::owner_read |
-                                                                      fs::perms::group_read |
-                                                                      fs::perms::others_read
-                                                                : fs::perms::all);
-            fs::permissions(program, row.place == Place::ReadOnlyFolder
-                                         ? fs::perms::owner_read | fs::perms::owner_exec |
-                                               fs::perms::others_read | fs::perms::others_exec
-                                         : fs::perms::all);
+            constexpr fs::perms readOnly =
+                fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+            constexpr fs::perms enterOnly =
+                fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+            fs::permissions(program / "SORBA.INI",
+                            row.place == Place::ReadOnlyFile ? readOnly : fs::perms::all);
+            fs::permissions(program, row.place == Place::ReadOnlyFolder ? readOnly | enterOnly
+                                                                        : fs::perms::all);
         }
 
         const int status = runWithoutRoot([&] {
