@@ -34,13 +34,6 @@ void render(Calculator &calc, double value)
     calc.setReadout(tail20(formatReadout(value, standardPattern)));
 }
 
-// Position (from 1) of the point in a plain number text, 0 for a whole number.
-int pointPosition(std::string_view text)
-{
-    const auto point = text.find('.');
-    return point == std::string_view::npos ? 0 : static_cast<int>(point) + 1;
-}
-
 void warnRecallOverflow(Calculator &calc, std::string_view japaneseText)
 {
     if (!calc.state.warningsShown())
@@ -95,6 +88,8 @@ void addToMemory(Calculator &calc)
         return;
     KeypadState &state = calc.state;
     const bool wasEmpty = state.memoryValue == 0;
+    if (wasEmpty)
+        state.memoryValue = 0; // an empty memory may hold -0, from a stored "-0."
     state.memoryOperand = *shown;
     state.memoryValue = state.memoryOperand + state.memoryValue;
     if (wasEmpty)
@@ -113,6 +108,8 @@ void subtractFromMemory(Calculator &calc)
     }
     // On an empty memory the mark comes back at once, even when 0. put it out above.
     const bool wasEmpty = state.memoryValue == 0;
+    if (wasEmpty)
+        state.memoryValue = 0;
     state.memoryOperand = *shown;
     state.memoryValue = state.memoryValue - state.memoryOperand;
     if (wasEmpty)

@@ -9,7 +9,6 @@
 #include "era/era_to_gregorian.h"
 
 #include <cmath>
-#include <limits>
 
 namespace sorba {
 
@@ -35,18 +34,6 @@ PendingOperator operatorOf(std::string_view caption)
     return PendingOperator::None;
 }
 
-// A double beyond the float range becomes an infinity, as the hardware conversion gives,
-// without leaving the defined range of the language.
-float toSingle(double value)
-{
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
-        return std::numeric_limits<float>::infinity();
-    if (value < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
-
 void warnDivisionByZero(Calculator &calc)
 {
     if (!calc.state.warningsShown())
@@ -55,12 +42,6 @@ void warnDivisionByZero(Calculator &calc)
         calc.platform.messageBox(messageTitle(calc), englishDivisionText);
     else
         calc.platform.messageBox(divisionTitle, divisionText);
-}
-
-int pointPosition(std::string_view text)
-{
-    const auto point = text.find('.');
-    return point == std::string_view::npos ? 0 : int(point) + 1;
 }
 
 bool tooLong(std::string_view text)

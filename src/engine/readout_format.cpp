@@ -320,6 +320,22 @@ std::string formatReadout(double value, std::string_view pattern)
     return readoutText(value < 0, exactDecimal(std::fabs(value)), readoutDigits, pattern);
 }
 
+int pointPosition(std::string_view text)
+{
+    const auto point = text.find('.');
+    return point == std::string_view::npos ? 0 : static_cast<int>(point) + 1;
+}
+
+float toSingle(double value)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (value > largest)
+        return std::numeric_limits<float>::infinity();
+    if (value < -largest)
+        return -std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
 std::string formatReadoutSingle(float value, std::string_view pattern)
 {
     if (!std::isfinite(value))

@@ -27,6 +27,13 @@ std::string formatReadout(double value, std::string_view pattern);
 /// digits before the pattern's decimals.
 std::string formatReadoutSingle(float value, std::string_view pattern);
 
+/// The position (from 1) of the first "." in a text, 0 when it has none.
+int pointPosition(std::string_view text);
+
+/// A double as a 32-bit float; values beyond the float range become an infinity of their sign,
+/// as the hardware conversion gives, without leaving the defined range of the language.
+float toSingle(double value);
+
 /// Formats a text: it is read with readoutValue first; a text that is not a number comes back
 /// unchanged.
 std::string formatReadout(std::string_view text, std::string_view pattern);

@@ -4,21 +4,7 @@
 
 #include "engine/readout_format.h"
 
-#include <limits>
-
 namespace sorba {
-
-float toSingle(double value)
-{
-    // Converting a double outside the float range is undefined; the hardware would give an
-    // infinity, so that is what we give.
-    constexpr double largest = std::numeric_limits<float>::max();
-    if (value > largest)
-        return std::numeric_limits<float>::infinity();
-    if (value < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(value);
-}
 
 float singleYearSum(double leadingNumber, double offset)
 {

@@ -6,9 +6,6 @@
 
 namespace sorba {
 
-/// A double as a 32-bit float; values beyond the float range become an infinity of their sign.
-float toSingle(double value);
-
 /// The leading number plus the era offset, added in single precision.
 float singleYearSum(double leadingNumber, double offset);
 

@@ -1,0 +1,96 @@
+// The single-precision arithmetic of era years, for values the readout cannot show: beyond the
+// float range, past 2^24, and the exact float results that the 7-digit rounding then sees.
+
+#include "engine/readout_format.h"
+#include "era/era_year.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace sorba {
+namespace {
+
+constexpr float floatInfinity = std::numeric_limits<float>::infinity();
+constexpr float floatLargest = std::numeric_limits<float>::max();
+
+template<typename Input, typename Expected> struct Row
+{
+    int line;
+    Input input;
+    Expected expected;
+};
+
+TEST(EraYear, ToSingleClampsBeyondTheFloatRange)
+{
+    const Row<double, float> rows[] = {
+        {__LINE__, 0.0, 0.0f},
+        {__LINE__, 45.99999999, 46.0f}, // the nearest float is 46 itself
+        {__LINE__, 45.9999, 45.999900817871094f},
+        {__LINE__, 16777217.0, 16777216.0f},
+        {__LINE__, static_cast<double>(floatLargest), floatLargest},
+        {__LINE__, -static_cast<double>(floatLargest), -floatLargest},
+        {__LINE__, 1e39, floatInfinity},
+        {__LINE__, -1e39, -floatInfinity},
+        {__LINE__, std::numeric_limits<double>::max(), floatInfinity},
+        {__LINE__, std::numeric_limits<double>::infinity(), floatInfinity},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(toSingle(row.input), row.expected);
+    }
+}
+
+struct SumRow
+{
+    int line;
+    double leadingNumber;
+    double offset;
+    float expected;
+};
+
+TEST(EraYear, AddsTheOffsetInSinglePrecision)
+{
+    const SumRow rows[] = {
+        {__LINE__, 45, 1867, 1912.0f},
+        {__LINE__, 12.5, 1925, 1937.5f},
+        // A double sum would keep 1912.9999; the float sum lands on the float below 1913.
+        {__LINE__, 45.9999, 1867, 1912.9998779296875f},
+        {__LINE__, 12.4996, 1925, 1937.4996337890625f},
+        {__LINE__, 0.123456789, 1988, 1988.1234130859375f},
+        {__LINE__, -5, 1988, 1983.0f},
+        {__LINE__, 16777216, 1, 16777216.0f},
+        {__LINE__, 1e39, 1867, floatInfinity},
+        {__LINE__, -1e39, 1988, -floatInfinity},
+    };
+    for (const SumRow &row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(singleYearSum(row.leadingNumber, row.offset), row.expected);
+    }
+}
+
+TEST(EraYear, RoundsToSevenDigits)
+{
+    const Row<float, double> rows[] = {
+        {__LINE__, 1912.0f, 1912.0},
+        {__LINE__, 1937.5f, 1937.5},
+        // Seven digits first: just below a half becomes the half, which the whole-year form
+        // then rounds up.
+        {__LINE__, 1937.4996337890625f, 1937.5},
+        {__LINE__, 1937.4993896484375f, 1937.499},
+        {__LINE__, 1988.1234130859375f, 1988.123},
+        {__LINE__, 1912.9998779296875f, 1913.0},
+        {__LINE__, 0.1f, 0.1},
+        {__LINE__, -5.0f, -5.0},
+        {__LINE__, 16777216.0f, 16777220.0},
+        {__LINE__, 1e20f, 1e20},
+        {__LINE__, 0.0f, 0.0},
+        {__LINE__, floatInfinity, 0.0},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(sevenDigitYear(row.input), row.expected);
+    }
+}
+
+} // namespace
+} // namespace sorba
