@@ -14,6 +14,8 @@
 #include "shell/language.h"
 #include "shell/layout.h"
 #include "shell/options.h"
+#include "units/panel_window.h"
+#include "units/unit_panel.h"
 
 namespace sorba {
 
@@ -39,6 +41,17 @@ void Calculator::wireControls()
     form.Percent.onClick = [this] { pressPercent(*this); };
     form.Cancel.onClick = [this] { pressCancel(*this); };
     form.CancelEntry.onClick = [this] { pressCancelEntry(*this); };
+    for (const UnitCategory category : unitCategories) {
+        form.Check(categoryEntry(category).checkBox).onClick = [this, category] {
+            categoryBoxClicked(*this, category);
+        };
+    }
+    for (const TargetBox box : targetBoxes)
+        form.Check(checkBoxNumber(box)).onClick = [this, box] { targetBoxClicked(*this, box); };
+    for (int button = 1; button <= unitButtonCount; ++button)
+        form.Option(button).onClick = [this, button] { unitButtonSelected(*this, button); };
+    form.Command3.onClick = [this] { returnToKeypad(*this); };
+    form.Command4.onClick = [this] { exitFromUnitPanel(*this); };
     form.window.onResize = [this] { resizeRule(*this); };
 }
 
@@ -73,6 +86,7 @@ void Calculator::wireMenus()
     onEntries("TTT", chooseAlwaysOnTop);
     onEntries("JJJ", chooseLanguage);
     onEntries("AAA", chooseWarnings);
+    onEntries("TNN", chooseUnitPanel);
 }
 
 void Calculator::load()

@@ -5,6 +5,7 @@
 
 #include "app/calculator.h"
 #include "shell/menu_marks.h"
+#include "units/panel_window.h"
 
 #include <string>
 
@@ -33,8 +34,10 @@ void placeMarksInCorner(MainForm &form)
 void resizeRule(Calculator &calc)
 {
     // While the unit panel is shown its own fixed-size rule applies instead.
-    if (calc.state.unitPanelShown != 0)
+    if (calc.state.unitPanelShown != 0) {
+        unitPanelResizeRule(calc);
         return;
+    }
     MainForm &form = calc.form;
     Form &window = form.window;
     form.Readout.height = window.height() - readoutMarginHeight;

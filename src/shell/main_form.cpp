@@ -2,6 +2,8 @@
 
 #include "shell/main_form.h"
 
+#include "units/unit_catalogue.h"
+
 #include <array>
 #include <string>
 
@@ -40,7 +42,6 @@ constexpr std::array<PanelPlace, 10> checkPlaces = {{{2520, 1320, 1575, 255},
                                                      {2520, 2040, 1815, 270},
                                                      {2520, 2280, 1815, 270},
                                                      {2520, 2520, 1815, 270}}};
-constexpr std::array<std::string_view, 4> categoryCaptions = {"長さ", "重量", "面積", "容積"};
 constexpr std::array<std::string_view, 5> operatorCaptions = {"+", "-", "X", "/", "="};
 
 constexpr std::string_view panelFont = "Terminal";
@@ -139,8 +140,8 @@ MainForm::MainForm()
         usePanelFont(box);
         addControl(box);
     }
-    for (int n = 4; n <= 7; ++n)
-        Check(n).caption = std::string(categoryCaptions[std::size_t(n - 4)]);
+    for (const CategoryEntry &category : categoryEntries)
+        Check(category.checkBox).caption = std::string(category.caption);
 
     for (int n = 1; n <= 11; ++n) {
         auto &button = *m_option.emplace_back(std::make_unique<OptionButton>(

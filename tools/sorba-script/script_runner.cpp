@@ -182,6 +182,10 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
         calc().chooseMenu(*item);
     } else if (command == "click") {
         ModelObject *object = calc().form.find(argument);
+        // A user cannot click a control that is disabled or hidden: nothing happens.
+        if (const auto *control = dynamic_cast<Control *>(object);
+            control && (!control->enabled || !control->visible))
+            return;
         if (auto *box = dynamic_cast<CheckBox *>(object))
             box->click();
         else if (auto *option = dynamic_cast<OptionButton *>(object))

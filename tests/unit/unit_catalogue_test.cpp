@@ -1,0 +1,274 @@
+// The unit catalogue walked rule by rule through the converter panel of a real calculator, the
+// factors checked against their reverse pairs, and the readouts the panel must leave alone.
+
+#include "app/calculator.h"
+#include "engine/readout_format.h"
+#include "shell/platform.h"
+#include "units/panel_window.h"
+#include "units/unit_catalogue.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace sorba {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A desktop that records its message boxes and answers nothing else of interest.
+class QuietPlatform : public Platform
+{
+public:
+    explicit QuietPlatform(fs::path folder)
+        : m_folder(std::move(folder))
+    {}
+    void messageBox(std::string_view title, std::string_view text) override
+    {
+        boxes.push_back(std::string(title) + " " + std::string(text));
+    }
+    void postEnter() override {}
+    void clipboardClear() override {}
+    void clipboardSetText(std::string_view /*text*/) override {}
+    std::optional<std::string> clipboardText() override { return std::nullopt; }
+    std::optional<Colour> chooseColour(Colour /*initial*/) override { return std::nullopt; }
+    std::vector<std::string> fontNames() override { return {}; }
+    bool fontUsable(std::string_view name) override { return name == "System"; }
+    void setTopmost(bool /*topmost*/) override {}
+    void showPopupMenu(MenuItem & /*menu*/, int /*x*/, int /*y*/) override {}
+    void openHelp(const fs::path & /*helpFile*/) override {}
+    ScreenMetrics screenMetrics() override { return {}; }
+    fs::path programFolder() override { return m_folder; }
+    void endProgram() override {}
+
+    std::vector<std::string> boxes;
+
+private:
+    fs::path m_folder;
+};
+
+fs::path makeFolder()
+{
+    std::string pattern = (fs::temp_directory_path() / "sorba-units-XXXXXX").string();
+    return ::mkdtemp(pattern.data()) != nullptr ? fs::path(pattern) : fs::path();
+}
+
+// A started calculator with the panel shown from its menu.
+class UnitPanelTest : public ::testing::Test
+{
+protected:
+    UnitPanelTest()
+        : m_folder(makeFolder())
+        , m_platform(m_folder)
+        , m_settings(m_folder, SettingsFile::Fallback::None)
+        , m_calc(m_platform, m_settings)
+    {
+        m_calc.load();
+        if (MenuItem *show = m_calc.form.menu("TNN", 1))
+            m_calc.chooseMenu(*show);
+    }
+    ~UnitPanelTest() override
+    {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+
+    MainForm &form() { return m_calc.form; }
+
+    // The user's way: tick the category, pick the unit, put the number in the readout and tick
+    // the target box.
+    std::string convert(UnitCategory category, int unitButton, TargetBox box, std::string text)
+    {
+        CheckBox &categoryBox = form().Check(categoryEntry(category).checkBox);
+        if (categoryBox.value() == 0)
+            categoryBox.click();
+        form().Option(unitButton).select();
+        CheckBox &target = form().Check(checkBoxNumber(box));
+        target.setValue(0);
+        m_calc.setReadout(std::move(text));
+        target.click();
+        return m_calc.readout();
+    }
+
+    fs::path m_folder;
+    QuietPlatform m_platform;
+    SettingsFile m_settings;
+    Calculator m_calc;
+};
+
+std::string ruleName(const ConversionRule &rule)
+{
+    std::string name(categoryEntry(rule.category).caption);
+    name += " Option" + std::to_string(rule.unitButton);
+    name += " → Check" + std::to_string(checkBoxNumber(rule.target));
+    name += " ";
+    name += rule.targetCaption;
+    return name;
+}
+
+TEST_F(UnitPanelTest, EveryRuleConvertsOneZeroAndMinusOne)
+{
+    for (const ConversionRule &rule : conversionRules) {
+        SCOPED_TRACE(ruleName(rule));
+        // The factor as the readout shows any number, cut to the rule's width.
+        const std::string factorText =
+            lastCharacters(formatReadout(rule.factor * rule.thenFactor, standardPattern),
+                           std::size_t(rule.shownWidth));
+        const std::string one = factorText + std::string(rule.unitText);
+        EXPECT_EQ(convert(rule.category, rule.unitButton, rule.target, "1."), one);
+        EXPECT_EQ(convert(rule.category, rule.unitButton, rule.target, "-1."), "-" + one);
+        EXPECT_EQ(convert(rule.category, rule.unitButton, rule.target, "0."),
+                  "0." + std::string(rule.unitText));
+        EXPECT_EQ(form().Readout.fontSize, 30);
+    }
+    EXPECT_TRUE(m_platform.boxes.empty());
+}
+
+TEST_F(UnitPanelTest, ButtonsAndTargetsFollowTheCatalogue)
+{
+    for (const UnitCategory category : unitCategories) {
+        const CategoryEntry &entry = categoryEntry(category);
+        SCOPED_TRACE(std::string(entry.caption));
+        CheckBox &categoryBox = form().Check(entry.checkBox);
+        if (categoryBox.value() == 0)
+            categoryBox.click();
+        EXPECT_EQ(form().Check(entry.checkBox).caption, entry.caption);
+        for (int button = 1; button <= unitButtonCount; ++button) {
+            SCOPED_TRACE("Option" + std::to_string(button));
+            const std::string_view caption = entry.unitButtons[std::size_t(button - 1)];
+            EXPECT_EQ(form().Option(button).visible, !caption.empty());
+            if (caption.empty())
+                continue;
+            EXPECT_EQ(form().Option(button).caption, caption);
+            form().Option(button).select();
+            std::map<int, std::string_view> expected;
+            for (const ConversionRule &rule : conversionRules) {
+                if (rule.category == category && rule.unitButton == button)
+                    expected[checkBoxNumber(rule.target)] = rule.targetCaption;
+            }
+            for (const TargetBox box : targetBoxes) {
+                const CheckBox &target = form().Check(checkBoxNumber(box));
+                const auto it = expected.find(checkBoxNumber(box));
+                EXPECT_EQ(target.visible, it != expected.end()) << "Check" << checkBoxNumber(box);
+                if (it != expected.end()) {
+                    EXPECT_EQ(target.caption, it->second);
+                }
+            }
+        }
+    }
+}
+
+// The long and short tons and the cubic metre are named differently as a target than on their
+// unit button.
+std::string_view unitOfTarget(std::string_view targetCaption)
+{
+    if (targetCaption == "英トン")
+        return "トン(英)";
+    if (targetCaption == "米トン")
+        return "トン(米)";
+    if (targetCaption == "立方ｍ")
+        return "立方メートル";
+    return targetCaption;
+}
+
+std::optional<int> buttonOfUnit(UnitCategory category, std::string_view caption)
+{
+    for (int button = 1; button <= unitButtonCount; ++button) {
+        if (unitButtonCaption(category, button) == caption)
+            return button;
+    }
+    return std::nullopt;
+}
+
+// Each pair of units has its own factor rounded to four to six figures, so a factor and its
+// reverse multiply to 1 only that closely. A mistyped digit falls outside.
+TEST(UnitCatalogue, EveryRuleHasAReverseWithinRounding)
+{
+    for (const ConversionRule &rule : conversionRules) {
+        SCOPED_TRACE(ruleName(rule));
+        const auto targetButton = buttonOfUnit(rule.category, unitOfTarget(rule.targetCaption));
+        ASSERT_TRUE(targetButton) << "the target is no unit of its category";
+        ASSERT_NE(*targetButton, rule.unitButton) << "a unit converts to itself";
+        const std::string_view source = *unitButtonCaption(rule.category, rule.unitButton);
+        std::optional<ConversionRule> reverse;
+        for (const ConversionRule &other : conversionRules) {
+            if (other.category == rule.category && other.unitButton == *targetButton &&
+                unitOfTarget(other.targetCaption) == source)
+                reverse = other;
+        }
+        ASSERT_TRUE(reverse) << "no way back";
+        const double product =
+            rule.factor * rule.thenFactor * reverse->factor * reverse->thenFactor;
+        EXPECT_GE(product, 0.99995);
+        EXPECT_LE(product, 1.00004);
+    }
+}
+
+struct ExampleRow
+{
+    int line;
+    UnitCategory category;
+    int unitButton;
+    TargetBox box;
+    std::string_view readout;
+    std::string_view expected;
+};
+
+// Worked by hand from the tables; the two built factors among them. 1,234,567,891 cm is
+// 486,049,378.6867 in exactly, 16 characters, so the readout shows its last 15.
+TEST_F(UnitPanelTest, WorkedExamples)
+{
+    using enum UnitCategory;
+    const ExampleRow rows[] = {
+        {__LINE__, Length, 1, TargetBox::Check1, "12.", "3.96寸"},
+        {__LINE__, Length, 1, TargetBox::Check1, "-5.", "-1.65寸"},
+        {__LINE__, Length, 4, TargetBox::Check1, "0.33", "0.999999ｃｍ"},
+        {__LINE__, Length, 2, TargetBox::Check2, "1,234.", "4,048.5072ft"},
+        {__LINE__, Length, 1, TargetBox::Check2, "1,234,567,891.", "86,049,378.6867in"},
+        {__LINE__, Area, 6, TargetBox::Check1, "1.", "15.42368529平方km"},
+        {__LINE__, Area, 2, TargetBox::Check3, "1.", "1.196平方yd"},
+        {__LINE__, Weight, 6, TargetBox::Check1, "1.", "3.75kg"},
+        {__LINE__, Weight, 6, TargetBox::Check2, "1.", "6.25斤"},
+        {__LINE__, Weight, 6, TargetBox::Check3, "1.", "0.00375ｔ"},
+        {__LINE__, Weight, 6, TargetBox::Check8, "1.", "0.0036908英ｔ"},
+        {__LINE__, Weight, 6, TargetBox::Check9, "1.", "0.004133696米ｔ"},
+        {__LINE__, Weight, 6, TargetBox::Check9, "1,000.", "4.133696米ｔ"},
+        // Multiplied by 0.0036908 * 1.12 at once, this would end in ...15572071.
+        {__LINE__, Weight, 6, TargetBox::Check9, "1,081,222,024.", "4,469,443.1557207米ｔ"},
+        {__LINE__, Weight, 7, TargetBox::Check2, "1.", "7.5599匁"},
+        {__LINE__, Volume, 8, TargetBox::Check1, "1.", "4.546l"},
+        {__LINE__, Volume, 2, TargetBox::Check2, "1.", "0.26418米ｶﾞﾛﾝ"},
+        {__LINE__, Area, 3, TargetBox::Check2, "2.", "494.22ｴｰｶｰ"},
+        {__LINE__, Area, 5, TargetBox::Check1, "10.", "33.058㎡"},
+        {__LINE__, Weight, 1, TargetBox::Check2, "100.", "3.5274ｵﾝｽ"},
+    };
+    for (const ExampleRow &row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(convert(row.category, row.unitButton, row.box, std::string(row.readout)),
+                  row.expected);
+    }
+}
+
+// Anything but a number as the readout shows one stays as it is, and the panel goes on working.
+TEST_F(UnitPanelTest, LeavesTextThatIsNoPlainNumber)
+{
+    const std::pair<int, std::string_view> rows[] = {
+        {__LINE__, "3.96寸"},     {__LINE__, "1E+15"},     {__LINE__, "1.5E-05"},
+        {__LINE__, "平成5年"},    {__LINE__, "1993:1994"}, {__LINE__, ""},
+        {__LINE__, "-"},          {__LINE__, "."},         {__LINE__, "12,34,5.6x"},
+        {__LINE__, "0.33寸ｃｍ"}, {__LINE__, " 12."},
+    };
+    for (const auto &[line, text] : rows) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(convert(UnitCategory::Length, 1, TargetBox::Check1, std::string(text)), text);
+        EXPECT_EQ(form().Check(1).value(), 1);
+        EXPECT_EQ(convert(UnitCategory::Length, 1, TargetBox::Check2, "10."), "3.937in");
+    }
+    EXPECT_TRUE(m_platform.boxes.empty());
+}
+
+} // namespace
+} // namespace sorba
