@@ -4,6 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev qt6-base-dev
           fonts-noto-cjk xvfb xauth clang-format)
+# Tools that one script needs on top (scripts/screenshot.sh: xdotool imagemagick).
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,355 @@
+// Event routing of the main window: keys, the posted Enter, the close box, drags and moves.
+// Every event is handled to completion and followed by a sync from the model.
+
+#include "main_window.h"
+
+#include "app/calculator.h"
+#include "key_translation.h"
+#include "qt_platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Long enough to span the gaps between the resize events of one drag.
+constexpr int dragSettleMilliseconds = 150;
+
+QEvent::Type postedEnterType()
+{
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+} // namespace
+
+MainWindow::MainWindow(sorba::Calculator &calc, QtPlatform &platform)
+    : m_calc(calc)
+    , m_canvas(new QWidget(this))
+    , m_view(*m_canvas, calc.form.window, calc.form.controls(),
+             [this](const std::function<void()> &action) { handle(action); })
+    , m_menus(*menuBar(), calc.form.menuBar(),
+              [this](sorba::MenuItem &item) { handle([this, &item] { m_calc.chooseMenu(item); }); })
+{
+    setCentralWidget(m_canvas);
+    // A Japanese input method would take the digits and operators for composition.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_canvas->setAttribute(Qt::WA_InputMethodEnabled, false);
+    setFocusPolicy(Qt::StrongFocus);
+    // The size bands leave nothing to maximise: a title, a menu, minimise and close only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_dragSettled.setSingleShot(true);
+    m_dragSettled.setInterval(dragSettleMilliseconds);
+    connect(&m_dragSettled, &QTimer::timeout, this, &MainWindow::takeDraggedSize);
+
+    platform.attach(*this);
+    // The window's keyboard map sees every key before any control, menu shortcut or input
+    // method does.
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::start()
+{
+    handle([this] { m_calc.load(); });
+}
+
+void MainWindow::handle(const std::function<void()> &action)
+{
+    if (m_calc.ended())
+        return;
+    // A drag still settling happened before this event, so the model takes it first.
+    if (m_handling == 0 && m_dragSettled.isActive()) {
+        m_dragSettled.stop();
+        takeDraggedSize();
+    }
+    {
+        const QScopedValueRollback depth(m_handling, m_handling + 1);
+        action();
+    }
+    if (m_calc.ended())
+        return;
+    sync();
+    if (m_handling == 0) {
+        for (; m_deferredEnters > 0; --m_deferredEnters)
+            postEnter();
+    }
+}
+
+void MainWindow::sync()
+{
+    if (m_calc.ended())
+        return;
+    const sorba::Form &form = m_calc.form.window;
+    const QString title = QString::fromStdString(form.caption);
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    const TwipsScale twips = scale();
+    syncAccessibleNames();
+    m_menus.sync();
+    m_view.sync(twips);
+    applyWindowGeometry(twips);
+    if (form.visible && !isVisible())
+        show();
+    else if (!form.visible && isVisible())
+        hide();
+}
+
+void MainWindow::syncAccessibleNames()
+{
+    const bool english = m_calc.state.english();
+    if (m_englishNames == english)
+        return;
+    m_englishNames = english;
+    const sorba::MainForm &form = m_calc.form;
+    m_view.setAccessiblePrefix(form.Readout, english ? u"Readout"_s : u"表示"_s);
+    m_view.setAccessiblePrefix(form.MEM1, english ? u"Memory mark"_s : u"メモリーマーク"_s);
+    m_view.setAccessiblePrefix(form.MEM2, english ? u"Operation mark"_s : u"演算マーク"_s);
+}
+
+// Keys.
+
+bool MainWindow::isOwnKeyTarget(QObject *watched) const
+{
+    const auto *widget = qobject_cast<QWidget *>(watched);
+    if (widget == nullptr || widget->window() != this)
+        return false;
+    // The menu bar has keys only while the user walks it with the keyboard.
+    return widget != menuBar() && !menuBar()->isAncestorOf(widget);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (isOwnKeyTarget(watched))
+            return handleKey(*event);
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleKey(QEvent &event)
+{
+    const auto &key = static_cast<const QKeyEvent &>(event);
+    const bool alt = key.modifiers().testFlag(Qt::AltModifier);
+    if (event.type() == QEvent::ShortcutOverride) {
+        // Accepting the override makes the key a key press for the map instead of a shortcut;
+        // Alt combinations stay with the menu bar's mnemonics.
+        if (alt)
+            return false;
+        event.accept();
+        return true;
+    }
+    if (event.type() == QEvent::KeyRelease)
+        return !alt;
+    const KeyStroke stroke = translateKey(key);
+    handle([this, &stroke] {
+        m_calc.keyDown(stroke.keyCode, stroke.modifierMask);
+        for (const char32_t character : stroke.characters) {
+            if (m_calc.ended())
+                break;
+            m_calc.keyChar(character);
+        }
+    });
+    return !stroke.leaveToMenus;
+}
+
+void MainWindow::postEnter()
+{
+    QCoreApplication::postEvent(this, new QEvent(postedEnterType()));
+}
+
+void MainWindow::deliverPostedEnter()
+{
+    handle([this] {
+        m_calc.keyDown(13, 0);
+        if (!m_calc.ended())
+            m_calc.keyChar(U'\r');
+    });
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == postedEnterType()) {
+        // A modal box inside a handler runs the event queue; the Enter still waits until the
+        // handler has finished.
+        if (m_handling > 0)
+            ++m_deferredEnters;
+        else
+            deliverPostedEnter();
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+// Closing, staying on top, the popup menu.
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_calc.ended())
+        handle([this] { m_calc.close(); });
+    event->accept();
+}
+
+void MainWindow::endProgram()
+{
+    m_dragSettled.stop();
+    hide();
+}
+
+void MainWindow::setTopmost(bool topmost)
+{
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (flags == windowFlags())
+        return;
+    // Told straight to the window system: setWindowFlags() would re-create the window, which
+    // hides, moves and activates it.
+    overrideWindowFlags(flags);
+    if (QWindow *handle = windowHandle())
+        handle->setFlags(flags);
+}
+
+void MainWindow::popUpMenu(sorba::MenuItem &item, QPoint position)
+{
+    QMenu *menu = m_menus.menuFor(item);
+    if (menu == nullptr)
+        return;
+    sync();
+    menu->exec(position);
+}
+
+// The window's size and position.
+
+TwipsScale MainWindow::scale() const
+{
+    return twipsScaleOf(screen());
+}
+
+QMargins MainWindow::frame() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QSize MainWindow::outerSize() const
+{
+    return frameGeometry().size();
+}
+
+void MainWindow::applyWindowGeometry(const TwipsScale &twips)
+{
+    const sorba::Form &form = m_calc.form.window;
+    const QSize outer = twips.toPixels(form.height(), form.width());
+    const QMargins margins = frame();
+    // Qt sizes the inside of the window; the model holds the outside, frame and menu bar
+    // included.
+    const QSize inner = outer.shrunkBy(margins);
+    const QPoint position(form.left, form.top);
+    const QScopedValueRollback applying(m_applyingGeometry, true);
+    if (outer != m_shownOuter || margins != m_shownFrame || size() != inner) {
+        m_shownOuter = outer;
+        m_shownFrame = margins;
+        resize(inner);
+    }
+    if (m_shownPosition != position) {
+        m_shownPosition = position;
+        move(twips.toPixelsX(form.left), twips.toPixelsY(form.top));
+    }
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    setFocus(Qt::ActiveWindowFocusReason);
+    if (frame() != m_shownFrame)
+        applyWindowGeometry(scale());
+    if (!m_watchingScreen && windowHandle() != nullptr) {
+        m_watchingScreen = true;
+        // On another screen the same twips are other pixels.
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::sync);
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_applyingGeometry || !isVisible() || m_calc.ended())
+        return;
+    // The frame arrives after the window is first shown; the outer size is then given again.
+    if (frame() != m_shownFrame && size() == m_shownOuter.shrunkBy(m_shownFrame)) {
+        applyWindowGeometry(scale());
+        return;
+    }
+    // Any size but the one of the last drag shows the window has moved on since.
+    if (m_lastDrag && m_lastDrag->first != outerSize())
+        m_lastDrag.reset();
+    if (outerSize() == m_shownOuter) {
+        m_dragSettled.stop();
+        return;
+    }
+    m_dragSettled.start();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (m_applyingGeometry || !isVisible() || m_calc.ended())
+        return;
+    if (frame() != m_shownFrame) {
+        applyWindowGeometry(scale());
+        return;
+    }
+    // The model follows the user's moves; a position that rounds to the same pixels keeps its
+    // exact twips, so storing the position does not drift it.
+    const TwipsScale twips = scale();
+    sorba::Form &form = m_calc.form.window;
+    const QPoint topLeft = frameGeometry().topLeft();
+    if (topLeft.x() != twips.toPixelsX(form.left))
+        form.left = twips.toTwipsX(topLeft.x());
+    if (topLeft.y() != twips.toPixelsY(form.top))
+        form.top = twips.toTwipsY(topLeft.y());
+    m_shownPosition = QPoint(form.left, form.top);
+}
+
+void MainWindow::takeDraggedSize()
+{
+    if (m_calc.ended() || !isVisible())
+        return;
+    // A drag made while a message box is open waits until its handler has finished.
+    if (m_handling > 0) {
+        m_dragSettled.start();
+        return;
+    }
+    const sorba::Form &form = m_calc.form.window;
+    const QSize dragged = outerSize();
+    const auto size = sizeAfterDrag(dragged, {form.height(), form.width()}, scale());
+    if (!size)
+        return;
+    if (m_lastDrag && m_lastDrag->first == dragged && m_lastDrag->second == m_shownOuter)
+        return;
+    handle([this, &size] { m_calc.form.window.resizeByUser(size->height, size->width); });
+    m_lastDrag = std::pair(dragged, m_shownOuter);
+}

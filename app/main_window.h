@@ -1,0 +1,90 @@
+#pragma once
+// The main window: it renders the calculator's main form and menu bar, sees every key first and
+// hands it to the keyboard map, and turns the close box, the user's drags and moves into the
+// model's events. It keeps no calculator state.
+
+#include "menu_view.h"
+#include "model_view.h"
+#include "twips.h"
+
+#include <QMainWindow>
+#include <QMargins>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+class QtPlatform;
+
+namespace sorba {
+class Calculator;
+class Control;
+class MenuItem;
+} // namespace sorba
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow(sorba::Calculator &calc, QtPlatform &platform);
+    ~MainWindow() override;
+
+    /// Runs the calculator's start-up, which ends with the window shown.
+    void start();
+    /// Brings the title, the menus, every control and the window's size up to date.
+    void sync();
+    /// Queues an Enter key press, delivered after the event in hand has been handled.
+    void postEnter();
+    /// Keeps the window above others through the window system, without moving or raising it.
+    void setTopmost(bool topmost);
+    /// Shows an item's submenu as a popup at a screen position; a chosen item runs its action.
+    void popUpMenu(sorba::MenuItem &item, QPoint position);
+    /// The program has ended: the window goes away and no event reaches the calculator again.
+    void endProgram();
+
+    /// The widget of a control, or nullptr while the control has never been in sight.
+    QWidget *widgetFor(const sorba::Control &control) const { return m_view.widgetFor(control); }
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    /// One event handled to completion: the action, then the view from the model.
+    void handle(const std::function<void()> &action);
+    bool isOwnKeyTarget(QObject *watched) const;
+    bool handleKey(QEvent &event);
+    void deliverPostedEnter();
+    TwipsScale scale() const;
+    QSize outerSize() const;
+    QMargins frame() const;
+    void applyWindowGeometry(const TwipsScale &twips);
+    void takeDraggedSize();
+    void syncAccessibleNames();
+
+    sorba::Calculator &m_calc;
+    QWidget *m_canvas;
+    ModelView m_view;
+    MenuView m_menus;
+    /// A drag is taken as one resize once the window has kept still for a moment.
+    QTimer m_dragSettled;
+    int m_handling = 0;
+    int m_deferredEnters = 0;
+    bool m_applyingGeometry = false;
+    /// What the window was last given: outer pixels, the frame they were worked out with, and
+    /// the model's position in twips.
+    QSize m_shownOuter;
+    QMargins m_shownFrame;
+    std::optional<QPoint> m_shownPosition;
+    /// The last drag taken and the outer size the model answered it with. The same drag again,
+    /// with the window never having reached that answer, is the desktop insisting on a size
+    /// the model will not take; asking again would only start a loop.
+    std::optional<std::pair<QSize, QSize>> m_lastDrag;
+    std::optional<bool> m_englishNames;
+    bool m_watchingScreen = false;
+};

@@ -1,0 +1,273 @@
+// Widgets for labels, text boxes, buttons, check boxes, option buttons and list boxes, placed
+// in twips and coloured and lettered as the model says.
+
+#include "model_view.h"
+
+#include "colours.h"
+#include "shell/controls.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <string_view>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString qt(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// The readout is a number display; the operation mark sits centred in its little box.
+Qt::Alignment alignmentOf(std::string_view controlName)
+{
+    if (controlName == "Readout")
+        return Qt::AlignRight | Qt::AlignVCenter;
+    if (controlName == "MEM2")
+        return Qt::AlignCenter;
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QString textOf(const sorba::Control &control)
+{
+    if (const auto *label = dynamic_cast<const sorba::Label *>(&control))
+        return qt(label->caption);
+    if (const auto *box = dynamic_cast<const sorba::TextBox *>(&control))
+        return qt(box->text);
+    if (const auto *button = dynamic_cast<const sorba::Button *>(&control))
+        return qt(button->caption);
+    if (const auto *box = dynamic_cast<const sorba::CheckBox *>(&control))
+        return qt(box->caption);
+    if (const auto *option = dynamic_cast<const sorba::OptionButton *>(&control))
+        return qt(option->caption);
+    return {};
+}
+
+// The roles a widget of each kind draws its text and its background with.
+std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(const QWidget &widget)
+{
+    if (qobject_cast<const QLineEdit *>(&widget) || qobject_cast<const QListWidget *>(&widget))
+        return {QPalette::Text, QPalette::Base};
+    if (qobject_cast<const QPushButton *>(&widget))
+        return {QPalette::ButtonText, QPalette::Button};
+    return {QPalette::WindowText, QPalette::Window};
+}
+
+void syncColours(const sorba::Control &control, QWidget &widget)
+{
+    QPalette palette = widget.palette();
+    const auto [textRole, backRole] = colourRoles(widget);
+    const QColor text = toQColor(control.foreColor, QApplication::palette());
+    const QColor back = toQColor(control.backColor, QApplication::palette());
+    if (palette.color(textRole) == text && palette.color(backRole) == back)
+        return;
+    palette.setColor(textRole, text);
+    palette.setColor(backRole, back);
+    widget.setPalette(palette);
+}
+
+void syncListItems(sorba::ListBox &list, QListWidget &widget)
+{
+    const QSignalBlocker blocker(widget);
+    bool same = widget.count() == int(list.items.size());
+    for (int row = 0; same && row < widget.count(); ++row)
+        same = widget.item(row)->text() == qt(list.items[std::size_t(row)]);
+    if (!same) {
+        widget.clear();
+        for (const std::string &item : list.items)
+            widget.addItem(qt(item));
+    }
+    widget.setCurrentRow(list.highlighted ? int(*list.highlighted) : -1);
+}
+
+// The font key notes what was applied last, so an unchanged font costs no relayout.
+void syncFont(const sorba::Control &control, QWidget &widget, QString &fontKey)
+{
+    const QString key = qt(control.fontName) + QLatin1Char('/') +
+                        QString::number(control.fontSize) + (control.fontBold ? u"b"_s : u""_s);
+    if (key == fontKey)
+        return;
+    fontKey = key;
+    QFont font = widget.font();
+    const QString family = qt(control.fontName);
+    // "System" is the desktop's own font; a face the desktop lacks leaves the face as it was.
+    if (control.fontName == "System")
+        font.setFamily(QApplication::font().family());
+    else if (QFontDatabase::hasFamily(family))
+        font.setFamily(family);
+    if (control.fontSize > 0)
+        font.setPointSizeF(control.fontSize);
+    font.setBold(control.fontBold);
+    widget.setFont(font);
+}
+
+} // namespace
+
+ModelView::ModelView(QWidget &canvas, const sorba::Form &form,
+                     std::vector<sorba::Control *> controls, Dispatch dispatch)
+    : m_canvas(canvas)
+    , m_form(form)
+    , m_controls(std::move(controls))
+    , m_dispatch(std::move(dispatch))
+{}
+
+void ModelView::setAccessiblePrefix(const sorba::Control &control, QString prefix)
+{
+    m_accessiblePrefixes[&control] = std::move(prefix);
+    if (auto it = m_shown.find(&control); it != m_shown.end())
+        it->second.text.reset();
+}
+
+QWidget *ModelView::widgetFor(const sorba::Control &control) const
+{
+    const auto it = m_shown.find(&control);
+    return it == m_shown.end() ? nullptr : it->second.widget;
+}
+
+bool ModelView::inSight(const sorba::Control &control) const
+{
+    // Controls placed beyond the window's edges, like the keypad, are never drawn.
+    return control.visible && control.left < m_form.width() && control.top < m_form.height() &&
+           control.left + control.width > 0 && control.top + control.height > 0;
+}
+
+void ModelView::sync(const TwipsScale &scale)
+{
+    bool created = false;
+    for (sorba::Control *control : m_controls) {
+        auto it = m_shown.find(control);
+        if (!inSight(*control)) {
+            if (it != m_shown.end())
+                it->second.widget->hide();
+            continue;
+        }
+        if (it == m_shown.end()) {
+            it = m_shown.emplace(control, Shown{createWidget(*control), {}, {}}).first;
+            created = true;
+        }
+        syncWidget(*control, it->second, scale);
+    }
+    if (created) {
+        // Later controls lie above earlier ones, as the marks lie on the readout.
+        for (sorba::Control *control : m_controls) {
+            if (QWidget *widget = widgetFor(*control))
+                widget->raise();
+        }
+    }
+}
+
+QWidget *ModelView::createWidget(sorba::Control &control)
+{
+    QWidget *widget = nullptr;
+    if (dynamic_cast<sorba::Label *>(&control)) {
+        auto *label = new QLabel(&m_canvas);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(alignmentOf(control.name()));
+        label->setAutoFillBackground(true);
+        widget = label;
+    } else if (dynamic_cast<sorba::TextBox *>(&control)) {
+        auto *line = new QLineEdit(&m_canvas);
+        line->setReadOnly(true);
+        line->setFrame(false);
+        line->setAlignment(alignmentOf(control.name()));
+        line->setContextMenuPolicy(Qt::NoContextMenu);
+        widget = line;
+    } else if (auto *button = dynamic_cast<sorba::Button *>(&control)) {
+        auto *push = new QPushButton(&m_canvas);
+        QObject::connect(push, &QPushButton::clicked,
+                         [this, button] { m_dispatch([button] { button->press(); }); });
+        widget = push;
+    } else if (auto *box = dynamic_cast<sorba::CheckBox *>(&control)) {
+        auto *check = new QCheckBox(&m_canvas);
+        check->setAutoFillBackground(true);
+        QObject::connect(check, &QCheckBox::clicked,
+                         [this, box] { m_dispatch([box] { box->click(); }); });
+        widget = check;
+    } else if (auto *option = dynamic_cast<sorba::OptionButton *>(&control)) {
+        auto *radio = new QRadioButton(&m_canvas);
+        // The model keeps the group exclusive; Qt's own grouping would fight it.
+        radio->setAutoExclusive(false);
+        radio->setAutoFillBackground(true);
+        QObject::connect(radio, &QRadioButton::clicked,
+                         [this, option] { m_dispatch([option] { option->select(); }); });
+        widget = radio;
+    } else if (auto *list = dynamic_cast<sorba::ListBox *>(&control)) {
+        auto *listWidget = new QListWidget(&m_canvas);
+        QObject::connect(listWidget, &QListWidget::currentRowChanged, [this, list](int row) {
+            if (row < 0)
+                return;
+            m_dispatch([list, row] {
+                list->highlighted = std::size_t(row);
+                if (list->onClick)
+                    list->onClick();
+            });
+        });
+        widget = listWidget;
+    } else {
+        widget = new QWidget(&m_canvas);
+    }
+    // Every key belongs to the window's keyboard map; no control takes focus or composes text.
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setAttribute(Qt::WA_InputMethodEnabled, false);
+    widget->setObjectName(QString::fromStdString(control.path()));
+    return widget;
+}
+
+void ModelView::syncWidget(sorba::Control &control, Shown &shown, const TwipsScale &scale)
+{
+    QWidget &widget = *shown.widget;
+    widget.setGeometry(scale.toPixels(control.left, control.top, control.width, control.height));
+    widget.setEnabled(control.enabled);
+    syncColours(control, widget);
+    syncFont(control, widget, shown.fontKey);
+    syncText(control, shown);
+    if (auto *box = dynamic_cast<sorba::CheckBox *>(&control)) {
+        auto &check = static_cast<QCheckBox &>(widget);
+        const QSignalBlocker blocker(check);
+        check.setChecked(box->value() != 0);
+    } else if (auto *option = dynamic_cast<sorba::OptionButton *>(&control)) {
+        auto &radio = static_cast<QRadioButton &>(widget);
+        const QSignalBlocker blocker(radio);
+        radio.setChecked(option->selected());
+    } else if (auto *list = dynamic_cast<sorba::ListBox *>(&control)) {
+        syncListItems(*list, static_cast<QListWidget &>(widget));
+    }
+    widget.show();
+}
+
+void ModelView::syncText(const sorba::Control &control, Shown &shown)
+{
+    const QString text = textOf(control);
+    if (shown.text == text)
+        return;
+    shown.text = text;
+    QWidget &widget = *shown.widget;
+    if (auto *label = qobject_cast<QLabel *>(&widget))
+        label->setText(text);
+    else if (auto *line = qobject_cast<QLineEdit *>(&widget))
+        line->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(&widget))
+        button->setText(text);
+
+    const auto prefix = m_accessiblePrefixes.find(&control);
+    if (prefix == m_accessiblePrefixes.end())
+        return;
+    const QString trimmed = text.trimmed();
+    widget.setAccessibleName(trimmed.isEmpty() ? prefix->second
+                                               : prefix->second + u": "_s + trimmed);
+    // Screen readers hear the new text as a change of the control's name.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(&widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}

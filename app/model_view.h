@@ -1,0 +1,56 @@
+#pragma once
+// The controls of a form as widgets: one widget per control, made when the control first comes
+// into sight, brought up to date from the model by sync(), forwarding the user's clicks to it.
+
+#include "twips.h"
+
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace sorba {
+class Control;
+class Form;
+} // namespace sorba
+
+/// Runs one model action as one handled event; the host brings its view up to date afterwards.
+using Dispatch = std::function<void(const std::function<void()> &)>;
+
+class ModelView
+{
+public:
+    ModelView(QWidget &canvas, const sorba::Form &form, std::vector<sorba::Control *> controls,
+              Dispatch dispatch);
+
+    void sync(const TwipsScale &scale);
+    /// A name for screen readers, followed by the control's text when it shows one.
+    void setAccessiblePrefix(const sorba::Control &control, QString prefix);
+    /// The widget of that control, or nullptr while the control has never been in sight.
+    QWidget *widgetFor(const sorba::Control &control) const;
+
+private:
+    struct Shown
+    {
+        QWidget *widget = nullptr;
+        QString fontKey;
+        /// The text on show; nothing until the first sync.
+        std::optional<QString> text;
+    };
+
+    bool inSight(const sorba::Control &control) const;
+    QWidget *createWidget(sorba::Control &control);
+    void syncWidget(sorba::Control &control, Shown &shown, const TwipsScale &scale);
+    void syncText(const sorba::Control &control, Shown &shown);
+
+    QWidget &m_canvas;
+    const sorba::Form &m_form;
+    std::vector<sorba::Control *> m_controls;
+    Dispatch m_dispatch;
+    std::map<const sorba::Control *, Shown> m_shown;
+    std::map<const sorba::Control *, QString> m_accessiblePrefixes;
+};

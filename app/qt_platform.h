@@ -1,0 +1,36 @@
+#pragma once
+// The desktop services the calculator asks for, done with Qt: message boxes, the posted Enter,
+// the clipboard, the colour dialog, font names, staying on top, popup menus, help, screen
+// metrics, the program folder and ending the program.
+
+#include "shell/platform.h"
+
+class MainWindow;
+
+class QtPlatform : public sorba::Platform
+{
+public:
+    explicit QtPlatform(std::filesystem::path programFolder);
+
+    /// The window that owns the boxes and menus and receives the posted keys.
+    void attach(MainWindow &window) { m_window = &window; }
+
+    void messageBox(std::string_view title, std::string_view text) override;
+    void postEnter() override;
+    void clipboardClear() override;
+    void clipboardSetText(std::string_view text) override;
+    std::optional<std::string> clipboardText() override;
+    std::optional<sorba::Colour> chooseColour(sorba::Colour initial) override;
+    std::vector<std::string> fontNames() override;
+    bool fontUsable(std::string_view name) override;
+    void setTopmost(bool topmost) override;
+    void showPopupMenu(sorba::MenuItem &menu, int x, int y) override;
+    void openHelp(const std::filesystem::path &helpFile) override;
+    sorba::ScreenMetrics screenMetrics() override;
+    std::filesystem::path programFolder() override { return m_programFolder; }
+    void endProgram() override;
+
+private:
+    std::filesystem::path m_programFolder;
+    MainWindow *m_window = nullptr;
+};
