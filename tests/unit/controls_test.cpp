@@ -5,7 +5,6 @@
 #include "shell/main_form.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
