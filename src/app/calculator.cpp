@@ -27,7 +27,7 @@ Calculator::Calculator(Platform &platform_, SettingsFile &settings_)
     wireMenus();
     for (ModelObject *object : std::initializer_list<ModelObject *>{
              &fontChooser.window, &fontChooser.Lstfontname, &fontChooser.FNTNAME, &fontChooser.OK,
-             &fontChooser.END})
+             &fontChooser.END, &aboutForm})
         form.registerObject(*object);
 }
 

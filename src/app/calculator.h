@@ -26,6 +26,8 @@ public:
     KeypadState state;
     MainForm form;
     FontChooser fontChooser;
+    /// The About box exists only while it is shown.
+    Form aboutForm{"About_Form"};
     /// "M" while the memory mark should be lit, otherwise empty.
     std::string memoryIndicator;
 
