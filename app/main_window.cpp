@@ -269,6 +269,7 @@ void MainWindow::applyWindowGeometry(const TwipsScale &twips)
     const QSize inner = outer.shrunkBy(margins);
     const QPoint position(form.left, form.top);
     const QScopedValueRollback applying(m_applyingGeometry, true);
+    holdSize(m_calc.state.unitPanelShown != 0 ? std::optional(inner) : std::nullopt);
     if (outer != m_shownOuter || margins != m_shownFrame || size() != inner) {
         m_shownOuter = outer;
         m_shownFrame = margins;
@@ -277,6 +278,21 @@ void MainWindow::applyWindowGeometry(const TwipsScale &twips)
     if (m_shownPosition != position) {
         m_shownPosition = position;
         move(twips.toPixelsX(form.left), twips.toPixelsY(form.top));
+    }
+}
+
+void MainWindow::holdSize(std::optional<QSize> fixed)
+{
+    if (fixed == m_heldSize)
+        return;
+    m_heldSize = fixed;
+    // The model sets every size back while the unit panel is shown; a window the window system
+    // lets nobody resize spares the user a drag that springs back.
+    if (fixed) {
+        setFixedSize(*fixed);
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
 

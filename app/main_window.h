@@ -64,6 +64,8 @@ private:
     QSize outerSize() const;
     QMargins frame() const;
     void applyWindowGeometry(const TwipsScale &twips);
+    /// Holds the window at that inner size, or lets the user resize it again.
+    void holdSize(std::optional<QSize> fixed);
     void takeDraggedSize();
     void syncAccessibleNames();
 
@@ -85,6 +87,8 @@ private:
     /// with the window never having reached that answer, is the desktop insisting on a size
     /// the model will not take; asking again would only start a loop.
     std::optional<std::pair<QSize, QSize>> m_lastDrag;
+    /// The inner size the window is held at while the unit panel is shown.
+    std::optional<QSize> m_heldSize;
     std::optional<bool> m_englishNames;
     bool m_watchingScreen = false;
 };

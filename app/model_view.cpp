@@ -4,6 +4,7 @@
 #include "model_view.h"
 
 #include "colours.h"
+#include "font_fallback.h"
 #include "shell/controls.h"
 
 #include <QAccessible>
@@ -100,11 +101,15 @@ void syncFont(const sorba::Control &control, QWidget &widget, QString &fontKey)
     fontKey = key;
     QFont font = widget.font();
     const QString family = qt(control.fontName);
-    // "System" is the desktop's own font; a face the desktop lacks leaves the face as it was.
+    // "System" is the desktop's own font. The model keeps naming a face the desktop lacks; the
+    // window draws it with a stand-in that has Japanese glyphs, or leaves the face as it was
+    // when there is none.
     if (control.fontName == "System")
         font.setFamily(QApplication::font().family());
     else if (QFontDatabase::hasFamily(family))
         font.setFamily(family);
+    else if (const QString standIn = japaneseFallbackFamily(); !standIn.isEmpty())
+        font.setFamily(standIn);
     if (control.fontSize > 0)
         font.setPointSizeF(control.fontSize);
     font.setBold(control.fontBold);

@@ -1,53 +1,21 @@
 // Smoke suite of the desktop window: the real main window on a fresh program folder, worked with
 // real key events under Qt's offscreen platform.
 
-#include "app/calculator.h"
+#include "gui_session.h"
 #include "key_translation.h"
-#include "main_window.h"
-#include "qt_platform.h"
-#include "settings/settings_file.h"
 #include "twips.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// One run of the program: its folder, its settings, the calculator and the window, started.
-struct Session
-{
-    Session() { window.start(); }
-
-    QString text(const sorba::Control &control) const
-    {
-        QWidget *widget = window.widgetFor(control);
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            return label->text();
-        if (auto *line = qobject_cast<QLineEdit *>(widget))
-            return line->text();
-        return u"(no widget)"_s;
-    }
-    QString readout() const { return text(calc.form.Readout); }
-
-    QTemporaryDir folder;
-    QtPlatform platform{folder.path().toStdString()};
-    sorba::SettingsFile settings{platform.programFolder(), sorba::SettingsFile::Fallback::None};
-    sorba::Calculator calc{platform, settings};
-    MainWindow window{calc, platform};
-};
 
 struct SeenBox
 {
@@ -92,7 +60,9 @@ class MainWindowTest : public QObject
 
 private slots:
     void calculatesFromKeys();
-    void menusFollowTheModel();
+    void menusFollowTheLanguage();
+    void optionsTakeEffectAtOnce();
+    void defaultSizeTakesTheLargeBand();
     void percentCompletesWithThePostedEnter();
     void fifteenthDigitShowsTwoBoxes();
     void escClosesAndStoresTheReadout();
@@ -127,33 +97,97 @@ void MainWindowTest::calculatesFromKeys()
     QVERIFY(s.window.widgetFor(s.calc.form.MEM2)->accessibleName().endsWith(u"M"_s));
 }
 
-void MainWindowTest::menusFollowTheModel()
+// Each action shows its model item's caption as it is: "&" marks the mnemonic in the model as it
+// does in Qt.
+void compareMenus(const std::vector<sorba::MenuItem *> &items, const QList<QAction *> &actions)
+{
+    QCOMPARE(actions.size(), qsizetype(items.size()));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const sorba::MenuItem &item = *items[i];
+        QAction &action = *actions[qsizetype(i)];
+        QCOMPARE(action.text(), QString::fromStdString(item.caption));
+        QCOMPARE(action.isSeparator(), item.isSeparator());
+        QCOMPARE(action.isChecked(), item.checked);
+        QCOMPARE(action.menu() != nullptr, !item.children.empty());
+        if (action.menu() != nullptr)
+            compareMenus(item.children, action.menu()->actions());
+    }
+}
+
+QAction *actionOf(const QMenuBar &bar, int title, int item)
+{
+    return bar.actions().at(title)->menu()->actions().at(item);
+}
+
+void MainWindowTest::menusFollowTheLanguage()
 {
     Session s;
-    const QList<QAction *> titles = s.window.menuBar()->actions();
-    QCOMPARE(titles.size(), 3);
-    QCOMPARE(titles[0]->text(), u"編集"_s);
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    const QMenuBar &bar = *s.window.menuBar();
+    compareMenus(s.calc.form.menuBar(), bar.actions());
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(bar.actions().size(), 3);
+    QCOMPARE(bar.actions()[0]->text(), u"編集"_s);
+    QCOMPARE(bar.actions()[1]->text(), u"オプション"_s);
+    QCOMPARE(bar.actions()[2]->text(), u"ヘルプ"_s);
+    QCOMPARE(actionOf(bar, 0, 0)->text(),
+             u"全入力取り消し・・・・・・・・・・・・・・・・・・【C】キー"_s);
+    QCOMPARE(actionOf(bar, 1, 3)->text(), u"ウインドウ・サイズ設定"_s);
 
-    // The warnings menu: an option array with its check mark on the first entry.
-    const QString warningsCaption = QString::fromStdString(s.calc.form.menu("ATS_MNU")->caption);
-    QMenu *warnings = nullptr;
-    for (QAction *title : titles) {
-        for (QAction *item : title->menu()->actions()) {
-            if (item->menu() != nullptr && item->text() == warningsCaption)
-                warnings = item->menu();
-        }
-    }
-    QVERIFY(warnings != nullptr);
-    QCOMPARE(warnings->actions().size(), 2);
-    QAction *warningsOn = warnings->actions()[0];
-    QAction *warningsOff = warnings->actions()[1];
-    QVERIFY(warningsOn->isCheckable() && warningsOn->isChecked());
-    QVERIFY(!warningsOff->isChecked());
+    QVERIFY(s.chooseFromMenus({"menu_option", "JFNT_MNU", "JJJ(1)"}));
+    QCOMPARE(s.window.windowTitle(), u"【SorbaPal】"_s);
+    compareMenus(s.calc.form.menuBar(), bar.actions());
+    QVERIFY(!QTest::currentTestFailed());
+    QCOMPARE(bar.actions()[0]->text(), u"Edit"_s);
+    QCOMPARE(bar.actions()[1]->text(), u"Option"_s);
+    QCOMPARE(bar.actions()[2]->text(), u"Help"_s);
+    // "(&S)" shows as "(S)" with the S underlined, and Alt+S chooses the item.
+    const QString sizeCaption = actionOf(bar, 1, 3)->text();
+    QCOMPARE(sizeCaption, u"Choose Size of Window(&S)"_s);
+    QCOMPARE(QKeySequence::mnemonic(sizeCaption), QKeySequence(Qt::ALT | Qt::Key_S));
+    QCOMPARE(QKeySequence::mnemonic(bar.actions()[1]->text()), QKeySequence());
+    QVERIFY(s.settingsText().contains(u"JpFont=1\n"_s));
+}
 
-    warningsOff->trigger();
+void MainWindowTest::optionsTakeEffectAtOnce()
+{
+    Session s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    QVERIFY(s.chooseFromMenus({"menu_option", "ATS_MNU", "AAA(1)"}));
     QCOMPARE(s.calc.state.suppressWarnings, "1");
-    QVERIFY(warningsOff->isChecked());
-    QVERIFY(!warningsOn->isChecked());
+    QVERIFY(s.settingsText().contains(u"AtsNoA=1\n"_s));
+    const QMenuBar &bar = *s.window.menuBar();
+    QMenu *warnings = actionOf(bar, 1, 8)->menu();
+    QVERIFY(warnings->actions()[1]->isChecked());
+    QVERIFY(!warnings->actions()[0]->isChecked());
+
+    // Always on top is a flag of the same native window: no new window, no move, no resize.
+    const QRect placed = s.window.frameGeometry();
+    const QWindow *handle = s.window.windowHandle();
+    QVERIFY(s.chooseFromMenus({"menu_option", "Time_Enb", "TTT(1)"}));
+    QVERIFY(s.window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(s.settingsText().contains(u"AllFcs=1\n"_s));
+    QVERIFY(s.chooseFromMenus({"menu_option", "Time_Enb", "TTT(0)"}));
+    QVERIFY(!s.window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(s.window.windowHandle(), handle);
+    // A window made anew would have lost the focus on the way.
+    QVERIFY(s.window.isActiveWindow());
+    QCOMPARE(s.window.frameGeometry(), placed);
+}
+
+void MainWindowTest::defaultSizeTakesTheLargeBand()
+{
+    Session s;
+    QVERIFY(QTest::qWaitForWindowExposed(&s.window));
+    const TwipsScale scale = twipsScaleOf(s.window.screen());
+    // A fresh start opens in the small band.
+    QCOMPARE(s.window.frameGeometry().size(), scale.toPixels(1356, 5295));
+    QVERIFY(s.chooseFromMenus({"menu_option", "SIZU", "SSS(0)"}));
+    QCOMPARE(s.calc.form.window.height(), 1800);
+    QCOMPARE(s.calc.form.window.width(), 7000);
+    QTRY_COMPARE(s.window.frameGeometry().size(), scale.toPixels(1800, 7000));
+    QCOMPARE(s.window.widgetFor(s.calc.form.Readout)->font().pointSizeF(), 40.5);
+    QVERIFY(s.settingsText().contains(u"SizeH=1800\nSizeW=7000\n"_s));
 }
 
 void MainWindowTest::percentCompletesWithThePostedEnter()
@@ -200,9 +234,7 @@ void MainWindowTest::escClosesAndStoresTheReadout()
     QTRY_VERIFY(!s.window.isVisible());
     QVERIFY(s.calc.ended());
 
-    QFile file(s.folder.filePath(u"SORBA.INI"_s));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromUtf8(file.readAll()).contains(u"Dumy=10."_s));
+    QVERIFY(s.settingsText().contains(u"Dumy=10.\n"_s));
 }
 
 void MainWindowTest::closeBoxRunsTheUnload()
@@ -212,7 +244,7 @@ void MainWindowTest::closeBoxRunsTheUnload()
     QTest::keyClicks(&s.window, u"42"_s);
     QVERIFY(s.window.close());
     QVERIFY(s.calc.ended());
-    QCOMPARE(s.settings.storedValue("Dumy"), std::optional<std::string>("42."));
+    QVERIFY(s.settingsText().contains(u"Dumy=42.\n"_s));
 }
 
 void MainWindowTest::dragSnapsToTheHeightBands()

@@ -1,0 +1,52 @@
+// Picking the stand-in face among the installed ones by what their names tell.
+
+#include "font_fallback.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool hasJapaneseGlyphs(const QString &family)
+{
+    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
+}
+
+// The pan-CJK faces list Japanese among their writing systems in every regional cut (HK, KR,
+// SC, TC), whose glyph forms differ from the Japanese ones; only the name tells the Japanese
+// cut. Sans-serif and proportional faces keep small bold captions readable.
+int preference(const QString &family)
+{
+    const QStringList words = family.split(u' ', Qt::SkipEmptyParts);
+    const bool japaneseCut = words.contains(u"JP"_s) || family.contains(u"Japanese"_s) ||
+                             family.contains(u"Gothic"_s) || family.contains(u"ゴシック"_s);
+    const bool serif =
+        family.contains(u"Serif"_s) || family.contains(u"Mincho"_s) || family.contains(u"明朝"_s);
+    const bool fixedPitch = family.contains(u"Mono"_s) || QFontDatabase::isFixedPitch(family);
+    return (japaneseCut ? 4 : 0) + (serif ? 0 : 2) + (fixedPitch ? 0 : 1);
+}
+
+} // namespace
+
+QString japaneseFallbackFamily()
+{
+    const QString desktop = QFontInfo(QApplication::font()).family();
+    if (hasJapaneseGlyphs(desktop))
+        return desktop;
+    QString best;
+    int bestPreference = -1;
+    for (const QString &family : QFontDatabase::families(QFontDatabase::Japanese)) {
+        // "@" faces are for vertical writing.
+        if (family.startsWith(u'@'))
+            continue;
+        if (const int score = preference(family); score > bestPreference) {
+            best = family;
+            bestPreference = score;
+        }
+    }
+    return best;
+}
