@@ -11,14 +11,7 @@ runs=${1:-7}
 build_dir=${SORBA_BUILD_DIR:-build}
 
 scripts/install-deps.sh
-if [ ! -x "$build_dir/sorba" ]; then
-    if [ "$build_dir" = build ]; then
-        cmake --preset dev
-        cmake --build --preset dev -j "$(nproc)"
-    else
-        cmake --build "$build_dir" -j "$(nproc)"
-    fi
-fi
+scripts/ensure-build.sh
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -20,14 +20,7 @@ esac
 scripts/install-deps.sh xdotool imagemagick
 
 build_dir=${SORBA_BUILD_DIR:-build}
-if [ ! -x "$build_dir/sorba" ]; then
-    if [ "$build_dir" = build ]; then
-        cmake --preset dev
-        cmake --build --preset dev -j "$(nproc)"
-    else
-        cmake --build "$build_dir" -j "$(nproc)"
-    fi
-fi
+scripts/ensure-build.sh
 
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
