@@ -101,9 +101,6 @@ void chooseUnitPanel(Calculator &calc, int entry)
 
 void returnToKeypad(Calculator &calc)
 {
-    // A disabled button takes no clicks, whatever a host delivers.
-    if (!calc.form.Command3.enabled)
-        return;
     calc.state.unitPanelShown = 0;
     placeCategoryBoxes(calc.form, keypadCategoryTop);
     runStartUp(calc);
@@ -113,8 +110,6 @@ void returnToKeypad(Calculator &calc)
 
 void exitFromUnitPanel(Calculator &calc)
 {
-    if (!calc.form.Command4.enabled)
-        return;
     calc.state.unitPanelShown = 0;
     markMenuEntry(calc.form, "TNN", 0);
     enablePanelButtons(calc.form, false);
