@@ -65,7 +65,7 @@ std::pair<int, int> keyDownFor(char32_t character)
 
 } // namespace
 
-ScriptRunner::ScriptRunner(std::ostream &out, std::filesystem::path folder)
+ScriptRunner::ScriptRunner(std::ostream &out, const std::filesystem::path &folder)
     : m_out(out)
     , m_folder(folder)
     , m_platform(out, folder)
@@ -176,7 +176,7 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
     } else if (command == "char") {
         calc().keyChar(char32_t(integerArgument(argument)));
     } else if (command == "menu") {
-        MenuItem *item = dynamic_cast<MenuItem *>(calc().form.find(argument));
+        auto *item = dynamic_cast<MenuItem *>(calc().form.find(argument));
         if (!item)
             throw ScriptError("unknown menu item: " + std::string(argument));
         calc().chooseMenu(*item);

@@ -22,7 +22,7 @@ public:
 class ScriptRunner
 {
 public:
-    ScriptRunner(std::ostream &out, std::filesystem::path folder);
+    ScriptRunner(std::ostream &out, const std::filesystem::path &folder);
 
     /// Runs every line; returns the exit status (0, or 2 after a bad line, reported on err).
     int run(std::istream &script, std::ostream &err);
