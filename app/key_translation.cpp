@@ -134,7 +134,11 @@ std::u32string producedCharacters(const QKeyEvent &event, bool ctrl)
     }
     std::u32string characters;
     for (const char32_t character : event.text().toUcs4()) {
-        if (character != U'\x7f')
+        // A Japanese keyboard's yen key is CE's key, the one the menu names 【￥(＼ろ)】: it
+        // types the backslash that the key map knows.
+        if (character == U'\u00a5')
+            characters.push_back(U'\\');
+        else if (character != U'\x7f')
             characters.push_back(character);
     }
     return characters;

@@ -326,6 +326,8 @@ void MainWindowTest::translatesKeys_data()
                                << false;
     QTest::newRow("Delete") << int(Qt::Key_Delete) << none << u"\x7f"_s << 46 << 0 << QString()
                             << false;
+    QTest::newRow("yen key") << int(Qt::Key_yen) << none << u"\u00a5"_s << 220 << 0 << u"\\"_s
+                             << false;
     QTest::newRow("Japanese") << int(Qt::Key_unknown) << none << u"あ"_s << 0 << 0 << u"あ"_s
                               << false;
 }
