@@ -2,6 +2,7 @@
 
 #include "app/calculator.h"
 #include "engine/readout_format.h"
+#include "support/quiet_platform.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -9,33 +10,11 @@
 
 namespace {
 
-// A desktop that shows nothing and answers nothing.
-class QuietPlatform : public sorba::Platform
-{
-public:
-    void messageBox(std::string_view, std::string_view) override {}
-    void postEnter() override { ++postedEnters; }
-    void clipboardClear() override {}
-    void clipboardSetText(std::string_view) override {}
-    std::optional<std::string> clipboardText() override { return std::nullopt; }
-    std::optional<sorba::Colour> chooseColour(sorba::Colour) override { return std::nullopt; }
-    std::vector<std::string> fontNames() override { return {}; }
-    bool fontUsable(std::string_view) override { return true; }
-    void setTopmost(bool) override {}
-    void showPopupMenu(sorba::MenuItem &, int, int) override {}
-    void openHelp(const std::filesystem::path &) override {}
-    sorba::ScreenMetrics screenMetrics() override { return {}; }
-    std::filesystem::path programFolder() override { return {}; }
-    void endProgram() override {}
-    int postedEnters = 0;
-};
-
 void keyPresses(benchmark::State &state)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "sorba-bench";
-    std::filesystem::create_directories(folder);
-    QuietPlatform platform;
-    sorba::SettingsFile settings(folder, sorba::SettingsFile::Fallback::None);
+    const sorba::testing::TemporaryFolder folder;
+    sorba::testing::QuietPlatform platform(folder.path());
+    sorba::SettingsFile settings(folder.path(), sorba::SettingsFile::Fallback::None);
     sorba::Calculator calc(platform, settings);
     calc.load();
     // A typical sequence: a sum, a product, a percentage and a clear.
@@ -52,7 +31,6 @@ void keyPresses(benchmark::State &state)
         benchmark::DoNotOptimize(calc.readout());
     }
     state.SetItemsProcessed(state.iterations() * std::int64_t(keys.size()));
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(keyPresses);
 

@@ -4,78 +4,31 @@
 #include "app/calculator.h"
 #include "engine/readout_format.h"
 #include "shell/platform.h"
+#include "support/quiet_platform.h"
 #include "units/panel_window.h"
 #include "units/unit_catalogue.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace sorba {
 namespace {
-
-namespace fs = std::filesystem;
-
-// A desktop that records its message boxes and answers nothing else of interest.
-class QuietPlatform : public Platform
-{
-public:
-    explicit QuietPlatform(fs::path folder)
-        : m_folder(std::move(folder))
-    {}
-    void messageBox(std::string_view title, std::string_view text) override
-    {
-        boxes.push_back(std::string(title) + " " + std::string(text));
-    }
-    void postEnter() override {}
-    void clipboardClear() override {}
-    void clipboardSetText(std::string_view /*text*/) override {}
-    std::optional<std::string> clipboardText() override { return std::nullopt; }
-    std::optional<Colour> chooseColour(Colour /*initial*/) override { return std::nullopt; }
-    std::vector<std::string> fontNames() override { return {}; }
-    bool fontUsable(std::string_view name) override { return name == "System"; }
-    void setTopmost(bool /*topmost*/) override {}
-    void showPopupMenu(MenuItem & /*menu*/, int /*x*/, int /*y*/) override {}
-    void openHelp(const fs::path & /*helpFile*/) override {}
-    ScreenMetrics screenMetrics() override { return {}; }
-    fs::path programFolder() override { return m_folder; }
-    void endProgram() override {}
-
-    std::vector<std::string> boxes;
-
-private:
-    fs::path m_folder;
-};
-
-fs::path makeFolder()
-{
-    std::string pattern = (fs::temp_directory_path() / "sorba-units-XXXXXX").string();
-    return ::mkdtemp(pattern.data()) != nullptr ? fs::path(pattern) : fs::path();
-}
 
 // A started calculator with the panel shown from its menu.
 class UnitPanelTest : public ::testing::Test
 {
 protected:
     UnitPanelTest()
-        : m_folder(makeFolder())
-        , m_platform(m_folder)
-        , m_settings(m_folder, SettingsFile::Fallback::None)
+        : m_platform(m_folder.path())
+        , m_settings(m_folder.path(), SettingsFile::Fallback::None)
         , m_calc(m_platform, m_settings)
     {
         m_calc.load();
         if (MenuItem *show = m_calc.form.menu("TNN", 1))
             m_calc.chooseMenu(*show);
     }
-    ~UnitPanelTest() override
-    {
-        std::error_code ignored;
-        fs::remove_all(m_folder, ignored);
-    }
-
     MainForm &form() { return m_calc.form; }
 
     // The user's way: tick the category, pick the unit, put the number in the readout and tick
@@ -93,8 +46,8 @@ protected:
         return m_calc.readout();
     }
 
-    fs::path m_folder;
-    QuietPlatform m_platform;
+    testing::TemporaryFolder m_folder;
+    testing::QuietPlatform m_platform;
     SettingsFile m_settings;
     Calculator m_calc;
 };
