@@ -91,6 +91,7 @@ void Calculator::wireMenus()
 
 void Calculator::load()
 {
+    form.window.loaded = true;
     runStartUp(*this);
 }
 
@@ -101,6 +102,8 @@ void Calculator::unload()
     // Only the readout is saved at exit, whatever the value-kept option says.
     settings.write("Dumy", readout());
     fontChooser.unload();
+    form.window.loaded = false;
+    form.window.visible = false;
     m_ended = true;
     platform.endProgram();
 }

@@ -34,6 +34,16 @@ int integerArgument(std::string_view text)
     return value;
 }
 
+// A colour answer: 0x00BBGGRR or a system-colour code, so the whole unsigned 32-bit range.
+Colour colourArgument(std::string_view text)
+{
+    Colour value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        throw ScriptError("not a colour value: " + std::string(text));
+    return value;
+}
+
 std::vector<std::string_view> words(std::string_view text)
 {
     std::vector<std::string_view> out;
@@ -207,7 +217,7 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
         if (argument == "cancel")
             m_platform.queueColourAnswer(std::nullopt);
         else
-            m_platform.queueColourAnswer(Colour(integerArgument(argument)));
+            m_platform.queueColourAnswer(colourArgument(argument));
     } else if (command == "fonts") {
         std::vector<std::string> fonts;
         std::string list = textArgument(argument);
