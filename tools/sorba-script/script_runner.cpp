@@ -25,23 +25,19 @@ std::string textArgument(std::string_view argument)
     return *text;
 }
 
-int integerArgument(std::string_view text)
+// A whole number that makes up the whole argument.
+template<typename Number> Number wholeNumberArgument(std::string_view text)
 {
-    int value = 0;
+    Number value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || text.empty())
         throw ScriptError("not a whole number: " + std::string(text));
     return value;
 }
 
-// A colour answer: 0x00BBGGRR or a system-colour code, so the whole unsigned 32-bit range.
-Colour colourArgument(std::string_view text)
+int integerArgument(std::string_view text)
 {
-    Colour value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty())
-        throw ScriptError("not a colour value: " + std::string(text));
-    return value;
+    return wholeNumberArgument<int>(text);
 }
 
 std::vector<std::string_view> words(std::string_view text)
@@ -216,8 +212,8 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
     } else if (command == "colour") {
         if (argument == "cancel")
             m_platform.queueColourAnswer(std::nullopt);
-        else
-            m_platform.queueColourAnswer(colourArgument(argument));
+        else // any 0x00BBGGRR value or a system-colour code
+            m_platform.queueColourAnswer(wholeNumberArgument<Colour>(argument));
     } else if (command == "fonts") {
         std::vector<std::string> fonts;
         std::string list = textArgument(argument);
