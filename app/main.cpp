@@ -1,10 +1,10 @@
 // sorba: the calculator's desktop window. The settings file lives in the program's own folder.
 
-#include "app/calculator.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "settings/settings_file.h"
 #include "shown_report.h"
+#include "window/calculator.h"
 
 #include <QApplication>
 

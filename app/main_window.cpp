@@ -3,9 +3,9 @@
 
 #include "main_window.h"
 
-#include "app/calculator.h"
 #include "key_translation.h"
 #include "qt_platform.h"
+#include "window/calculator.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -112,14 +112,10 @@ void MainWindow::sync()
 
 void MainWindow::syncAccessibleNames()
 {
-    const bool english = m_calc.state.english();
-    if (m_englishNames == english)
-        return;
-    m_englishNames = english;
     const sorba::MainForm &form = m_calc.form;
-    m_view.setAccessiblePrefix(form.Readout, english ? u"Readout"_s : u"表示"_s);
-    m_view.setAccessiblePrefix(form.MEM1, english ? u"Memory mark"_s : u"メモリーマーク"_s);
-    m_view.setAccessiblePrefix(form.MEM2, english ? u"Operation mark"_s : u"演算マーク"_s);
+    for (const sorba::Label *mark : {&form.Readout, &form.MEM2})
+        m_view.setAccessiblePrefix(*mark, QString::fromStdString(mark->accessibleName));
+    m_view.setAccessiblePrefix(form.MEM1, QString::fromStdString(form.MEM1.accessibleName));
 }
 
 // Keys.
@@ -269,7 +265,7 @@ void MainWindow::applyWindowGeometry(const TwipsScale &twips)
     const QSize inner = outer.shrunkBy(margins);
     const QPoint position(form.left, form.top);
     const QScopedValueRollback applying(m_applyingGeometry, true);
-    holdSize(m_calc.state.unitPanelShown != 0 ? std::optional(inner) : std::nullopt);
+    holdSize(form.fixedSize ? std::optional(inner) : std::nullopt);
     if (outer != m_shownOuter || margins != m_shownFrame || size() != inner) {
         m_shownOuter = outer;
         m_shownFrame = margins;

@@ -89,6 +89,5 @@ private:
     std::optional<std::pair<QSize, QSize>> m_lastDrag;
     /// The inner size the window is held at while the unit panel is shown.
     std::optional<QSize> m_heldSize;
-    std::optional<bool> m_englishNames;
     bool m_watchingScreen = false;
 };

@@ -2,7 +2,7 @@
 
 #include "menu_view.h"
 
-#include "shell/controls.h"
+#include "model/controls.h"
 
 #include <QMenu>
 #include <QMenuBar>

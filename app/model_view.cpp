@@ -5,7 +5,7 @@
 
 #include "colours.h"
 #include "font_fallback.h"
-#include "shell/controls.h"
+#include "model/controls.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -128,7 +128,10 @@ ModelView::ModelView(QWidget &canvas, const sorba::Form &form,
 
 void ModelView::setAccessiblePrefix(const sorba::Control &control, QString prefix)
 {
-    m_accessiblePrefixes[&control] = std::move(prefix);
+    QString &shownPrefix = m_accessiblePrefixes[&control];
+    if (shownPrefix == prefix)
+        return;
+    shownPrefix = std::move(prefix);
     if (auto it = m_shown.find(&control); it != m_shown.end())
         it->second.text.reset();
 }

@@ -3,7 +3,7 @@
 // the clipboard, the colour dialog, font names, staying on top, popup menus, help, screen
 // metrics, the program folder and ending the program.
 
-#include "shell/platform.h"
+#include "model/platform.h"
 
 class MainWindow;
 

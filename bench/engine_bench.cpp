@@ -1,8 +1,8 @@
 // Engine throughput: key presses through the whole core, and the readout formatting alone.
 
-#include "app/calculator.h"
-#include "engine/readout_format.h"
 #include "support/quiet_platform.h"
+#include "text/readout_format.h"
+#include "window/calculator.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -3,11 +3,11 @@
 
 #include "engine/memory.h"
 
-#include "app/calculator.h"
-#include "engine/keypad_state.h"
 #include "engine/number_entry.h"
 #include "engine/overflow.h"
-#include "engine/readout_format.h"
+#include "state/keypad_state.h"
+#include "state/window_state.h"
+#include "text/readout_format.h"
 
 #include <optional>
 #include <string>
@@ -23,18 +23,18 @@ constexpr std::string_view zeroReadout = "0.";
 // A recalled value whose point stands this far right has twelve or more integer characters.
 constexpr int longIntegerPoint = 13;
 
-void lightMark(Calculator &calc)
+void lightMark(WindowState &calc)
 {
     calc.form.MEM1.text = std::string(memoryMark);
     calc.memoryIndicator = std::string(memoryMark);
 }
 
-void render(Calculator &calc, double value)
+void render(WindowState &calc, double value)
 {
     calc.setReadout(tail20(formatReadout(value, standardPattern)));
 }
 
-void warnRecallOverflow(Calculator &calc, std::string_view japaneseText)
+void warnRecallOverflow(WindowState &calc, std::string_view japaneseText)
 {
     if (!calc.state.warningsShown())
         return;
@@ -45,7 +45,7 @@ void warnRecallOverflow(Calculator &calc, std::string_view japaneseText)
 
 // +M and -M: with a value in memory the readout gets the result and the mark; either way the
 // readout is rendered and checked.
-void combineWithReadout(Calculator &calc, double shown, bool subtract)
+void combineWithReadout(WindowState &calc, double shown, bool subtract)
 {
     KeypadState &state = calc.state;
     if (state.memoryValue != 0) {
@@ -64,7 +64,7 @@ void combineWithReadout(Calculator &calc, double shown, bool subtract)
 // A readout that holds no number (a period or era text, a unit text) leaves every memory key
 // that reads it without any effect: store, M+, M-, +M and -M return at once.
 
-void storeMemory(Calculator &calc)
+void storeMemory(WindowState &calc)
 {
     if (calc.readout() == zeroReadout) {
         // Storing a cleared readout only puts the mark out; the memory keeps its value.
@@ -81,7 +81,7 @@ void storeMemory(Calculator &calc)
     calc.memoryIndicator = std::string(memoryMark);
 }
 
-void addToMemory(Calculator &calc)
+void addToMemory(WindowState &calc)
 {
     const std::optional<double> shown = readoutValue(calc.readout());
     if (!shown)
@@ -96,7 +96,7 @@ void addToMemory(Calculator &calc)
         lightMark(calc);
 }
 
-void subtractFromMemory(Calculator &calc)
+void subtractFromMemory(WindowState &calc)
 {
     const std::optional<double> shown = readoutValue(calc.readout());
     if (!shown)
@@ -116,13 +116,13 @@ void subtractFromMemory(Calculator &calc)
         lightMark(calc);
 }
 
-void addMemoryToReadout(Calculator &calc)
+void addMemoryToReadout(WindowState &calc)
 {
     if (const std::optional<double> shown = readoutValue(calc.readout()))
         combineWithReadout(calc, *shown, false);
 }
 
-void subtractMemoryFromReadout(Calculator &calc)
+void subtractMemoryFromReadout(WindowState &calc)
 {
     const std::optional<double> shown = readoutValue(calc.readout());
     if (!shown)
@@ -132,7 +132,7 @@ void subtractMemoryFromReadout(Calculator &calc)
     calc.state.operandCount = 0;
 }
 
-void recallMemory(Calculator &calc)
+void recallMemory(WindowState &calc)
 {
     KeypadState &state = calc.state;
     if (state.memoryValue == 0) {
@@ -166,7 +166,7 @@ void recallMemory(Calculator &calc)
     }
 }
 
-void clearMemory(Calculator &calc)
+void clearMemory(WindowState &calc)
 {
     calc.state.memoryValue = 0;
     calc.form.MEM1.text.clear();

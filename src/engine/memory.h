@@ -3,14 +3,14 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
-void storeMemory(Calculator &calc);
-void addToMemory(Calculator &calc);
-void subtractFromMemory(Calculator &calc);
-void addMemoryToReadout(Calculator &calc);
-void subtractMemoryFromReadout(Calculator &calc);
-void recallMemory(Calculator &calc);
-void clearMemory(Calculator &calc);
+void storeMemory(WindowState &calc);
+void addToMemory(WindowState &calc);
+void subtractFromMemory(WindowState &calc);
+void addMemoryToReadout(WindowState &calc);
+void subtractMemoryFromReadout(WindowState &calc);
+void recallMemory(WindowState &calc);
+void clearMemory(WindowState &calc);
 
 } // namespace sorba

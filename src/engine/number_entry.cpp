@@ -2,16 +2,16 @@
 
 #include "engine/number_entry.h"
 
-#include "app/calculator.h"
 #include "engine/overflow.h"
-#include "engine/readout_format.h"
+#include "state/window_state.h"
+#include "text/readout_format.h"
 
 namespace sorba {
 
 namespace {
 
 // Digit keys and C untick the unit panel's target boxes, running their cleared path.
-void untickTargetBoxes(Calculator &calc)
+void untickTargetBoxes(WindowState &calc)
 {
     for (int number : {1, 2, 3, 8, 9, 10})
         calc.form.Check(number).setValue(0);
@@ -19,7 +19,7 @@ void untickTargetBoxes(Calculator &calc)
 
 // Typed digits that make the integer part too long: the readout keeps its last 20 characters
 // and the two checks run one after the other.
-void reportLongEntry(Calculator &calc)
+void reportLongEntry(WindowState &calc)
 {
     if (readoutOverflowed(calc) && calc.state.warningsShown()) {
         showOverflowWarning(calc, overflowText);
@@ -35,7 +35,7 @@ void reportLongEntry(Calculator &calc)
 
 } // namespace
 
-void pressNumber(Calculator &calc, int index)
+void pressNumber(WindowState &calc, int index)
 {
     KeypadState &state = calc.state;
     const std::string digit = calc.form.Number(index).caption;
@@ -64,7 +64,7 @@ void pressNumber(Calculator &calc, int index)
     state.entryState = EntryState::Nums;
 }
 
-void pressDecimal(Calculator &calc)
+void pressDecimal(WindowState &calc)
 {
     KeypadState &state = calc.state;
     if (state.entryState == EntryState::Neg)
@@ -75,7 +75,7 @@ void pressDecimal(Calculator &calc)
     state.entryState = EntryState::Nums;
 }
 
-void pressCancel(Calculator &calc)
+void pressCancel(WindowState &calc)
 {
     calc.form.MEM2.caption = " ";
     calc.form.MEM1.text = " ";
@@ -85,7 +85,7 @@ void pressCancel(Calculator &calc)
     untickTargetBoxes(calc);
 }
 
-void pressCancelEntry(Calculator &calc)
+void pressCancelEntry(WindowState &calc)
 {
     calc.setReadout("0.");
     calc.form.MEM1.text.clear();
@@ -93,7 +93,7 @@ void pressCancelEntry(Calculator &calc)
     calc.state.entryState = EntryState::Cleared;
 }
 
-void allCancel(Calculator &calc)
+void allCancel(WindowState &calc)
 {
     calc.form.MEM2.caption.clear();
     calc.form.MEM2.caption = calc.memoryIndicator;

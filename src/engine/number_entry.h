@@ -3,16 +3,16 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
 /// A digit key: the digit is the caption of Number(index).
-void pressNumber(Calculator &calc, int index);
-void pressDecimal(Calculator &calc);
+void pressNumber(WindowState &calc, int index);
+void pressDecimal(WindowState &calc);
 /// C: readout "0.", accumulator and second operand 0, both marks blanked.
-void pressCancel(Calculator &calc);
+void pressCancel(WindowState &calc);
 /// CE: the entry starts again; the calculation goes on with the next number.
-void pressCancelEntry(Calculator &calc);
+void pressCancelEntry(WindowState &calc);
 /// The cancel-all menu item: it rewrites the operation mark only.
-void allCancel(Calculator &calc);
+void allCancel(WindowState &calc);
 
 } // namespace sorba

@@ -2,11 +2,10 @@
 
 #include "engine/operators.h"
 
-#include "app/calculator.h"
 #include "engine/number_entry.h"
 #include "engine/overflow.h"
-#include "engine/readout_format.h"
-#include "era/era_to_gregorian.h"
+#include "state/window_state.h"
+#include "text/readout_format.h"
 
 #include <cmath>
 
@@ -34,7 +33,7 @@ PendingOperator operatorOf(std::string_view caption)
     return PendingOperator::None;
 }
 
-void warnDivisionByZero(Calculator &calc)
+void warnDivisionByZero(WindowState &calc)
 {
     if (!calc.state.warningsShown())
         return;
@@ -50,7 +49,7 @@ bool tooLong(std::string_view text)
 }
 
 // Over-long results; products are shown in units of one hundred million with a mark.
-void testResultLength(Calculator &calc, bool subtraction, float singleResult)
+void testResultLength(WindowState &calc, bool subtraction, float singleResult)
 {
     KeypadState &state = calc.state;
     if (subtraction) {
@@ -78,7 +77,7 @@ void testResultLength(Calculator &calc, bool subtraction, float singleResult)
     }
 }
 
-bool eraHookApplies(const Calculator &calc)
+bool eraHookApplies(const WindowState &calc)
 {
     const std::string &mark = calc.form.MEM1.text;
     const std::string &boundary = calc.state.eraBoundaryMark;
@@ -88,7 +87,7 @@ bool eraHookApplies(const Calculator &calc)
 
 } // namespace
 
-void pressOperator(Calculator &calc, int index)
+void pressOperator(WindowState &calc, int index)
 {
     KeypadState &state = calc.state;
     const std::string op = calc.form.Operator(index).caption;
@@ -183,10 +182,10 @@ void pressOperator(Calculator &calc, int index)
     }
 
     if (eraHookApplies(calc))
-        convertEraToGregorian(calc);
+        calc.hooks.convertEraToGregorian();
 }
 
-void pressPercent(Calculator &calc)
+void pressPercent(WindowState &calc)
 {
     KeypadState &state = calc.state;
     if (auto value = readoutValue(calc.readout()))

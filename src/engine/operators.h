@@ -3,12 +3,12 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
 /// An operator key: the operator is the caption of Operator(index).
-void pressOperator(Calculator &calc, int index);
+void pressOperator(WindowState &calc, int index);
 /// The % key: the readout becomes its hundredth part and "%" becomes the pending operator, so
 /// the next "=" multiplies.
-void pressPercent(Calculator &calc);
+void pressPercent(WindowState &calc);
 
 } // namespace sorba

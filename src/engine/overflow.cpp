@@ -2,29 +2,29 @@
 
 #include "engine/overflow.h"
 
-#include "app/calculator.h"
 #include "engine/number_entry.h"
-#include "engine/readout_format.h"
+#include "state/window_state.h"
+#include "text/readout_format.h"
 
 namespace sorba {
 
-std::string_view messageTitle(const Calculator &calc)
+std::string_view messageTitle(const WindowState &calc)
 {
     return calc.state.english() ? englishTitle : japaneseTitle;
 }
 
-void showOverflowWarning(Calculator &calc, std::string_view japaneseText)
+void showOverflowWarning(WindowState &calc, std::string_view japaneseText)
 {
     calc.platform.messageBox(messageTitle(calc),
                              calc.state.english() ? englishOverflowText : japaneseText);
 }
 
-bool readoutOverflowed(const Calculator &calc)
+bool readoutOverflowed(const WindowState &calc)
 {
     return characterCount(calc.readout()) > overflowLimit;
 }
 
-void checkReadoutOverflow(Calculator &calc)
+void checkReadoutOverflow(WindowState &calc)
 {
     if (!readoutOverflowed(calc) || !calc.state.warningsShown())
         return;

@@ -5,7 +5,7 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
 inline constexpr std::string_view overflowText = "表示行数をオーバーしました。";
 inline constexpr std::string_view overflowTextEntry = "表示行数をオーバーしました?。";
@@ -17,17 +17,17 @@ inline constexpr std::string_view japaneseTitle = "【計算丸】";
 inline constexpr std::string_view englishTitle = "【SorbaPal】";
 
 /// "【計算丸】" in Japanese, "【SorbaPal】" in English.
-std::string_view messageTitle(const Calculator &calc);
+std::string_view messageTitle(const WindowState &calc);
 
 /// The overflow box: the given Japanese text in Japanese, "Indication overflowed." in English.
 /// What follows the box is the caller's.
-void showOverflowWarning(Calculator &calc, std::string_view japaneseText);
+void showOverflowWarning(WindowState &calc, std::string_view japaneseText);
 
 /// Whether the readout text is longer than the readout can hold.
-bool readoutOverflowed(const Calculator &calc);
+bool readoutOverflowed(const WindowState &calc);
 
 /// The standard check: an over-long readout with warnings shown gets the box, and in English
 /// the C action follows.
-void checkReadoutOverflow(Calculator &calc);
+void checkReadoutOverflow(WindowState &calc);
 
 } // namespace sorba

@@ -3,8 +3,8 @@
 
 #include "engine/tax.h"
 
-#include "app/calculator.h"
-#include "engine/readout_format.h"
+#include "state/window_state.h"
+#include "text/readout_format.h"
 
 #include <optional>
 #include <string_view>
@@ -16,7 +16,7 @@ namespace {
 // The plain text of the result comes first, so the amount is worked at 15 significant digits
 // before the pattern rounds it. A readout that is no number stays as it is; a result longer
 // than the readout loses its first characters without a box.
-void applyTax(Calculator &calc, double (*apply)(double), std::string_view pattern)
+void applyTax(WindowState &calc, double (*apply)(double), std::string_view pattern)
 {
     const std::optional<double> amount = readoutValue(calc.readout());
     if (!amount)
@@ -27,13 +27,13 @@ void applyTax(Calculator &calc, double (*apply)(double), std::string_view patter
 
 } // namespace
 
-void addConsumptionTax(Calculator &calc)
+void addConsumptionTax(WindowState &calc)
 {
     applyTax(
         calc, [](double amount) { return amount * taxFactor; }, taxPattern);
 }
 
-void removeConsumptionTax(Calculator &calc)
+void removeConsumptionTax(WindowState &calc)
 {
     applyTax(
         calc, [](double amount) { return amount / taxFactor; }, standardPattern);

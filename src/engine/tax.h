@@ -3,11 +3,11 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
 inline constexpr double taxFactor = 1.08;
 
-void addConsumptionTax(Calculator &calc);
-void removeConsumptionTax(Calculator &calc);
+void addConsumptionTax(WindowState &calc);
+void removeConsumptionTax(WindowState &calc);
 
 } // namespace sorba

@@ -4,12 +4,12 @@
 
 #include "era/era_to_gregorian.h"
 
-#include "app/calculator.h"
 #include "engine/number_entry.h"
 #include "engine/overflow.h"
-#include "engine/readout_format.h"
-#include "era/era_table.h"
 #include "era/era_year.h"
+#include "state/window_state.h"
+#include "tables/era_table.h"
+#include "text/readout_format.h"
 
 #include <cstddef>
 #include <optional>
@@ -61,7 +61,7 @@ std::string wholeYearText(double year)
 }
 
 // No era chosen and no boundary text to convert back.
-void reportNoEra(Calculator &calc)
+void reportNoEra(WindowState &calc)
 {
     calc.setReadout("0.");
     if (!calc.state.warningsShown())
@@ -75,7 +75,7 @@ void reportNoEra(Calculator &calc)
 }
 
 // The English boundary texts convert back to the year they name; only this clears the mark.
-void convertBoundaryBack(Calculator &calc, const EraBoundary &boundary)
+void convertBoundaryBack(WindowState &calc, const EraBoundary &boundary)
 {
     calc.setReadout(plainNumberText(boundary.year));
     calc.state.eraBoundaryMark.clear();
@@ -86,7 +86,7 @@ void convertBoundaryBack(Calculator &calc, const EraBoundary &boundary)
 }
 
 // Too large a year for its era is reported whatever the language and the warnings option say.
-void reportExceededEra(Calculator &calc, const Era &exceeded)
+void reportExceededEra(WindowState &calc, const Era &exceeded)
 {
     calc.form.MEM2.caption = std::string(exceeded.kanjiMark);
     calc.platform.messageBox(japaneseTitle, exceeded.limit->message);
@@ -97,7 +97,7 @@ void reportExceededEra(Calculator &calc, const Era &exceeded)
 
 } // namespace
 
-void convertEraToGregorian(Calculator &calc)
+void convertEraToGregorian(WindowState &calc)
 {
     KeypadState &state = calc.state;
     const std::string mark = calc.form.MEM2.caption;

@@ -4,8 +4,8 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
-void convertEraToGregorian(Calculator &calc);
+void convertEraToGregorian(WindowState &calc);
 
 } // namespace sorba

@@ -2,7 +2,7 @@
 
 #include "era/era_year.h"
 
-#include "engine/readout_format.h"
+#include "text/readout_format.h"
 
 namespace sorba {
 

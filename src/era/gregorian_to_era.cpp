@@ -3,10 +3,10 @@
 
 #include "era/gregorian_to_era.h"
 
-#include "app/calculator.h"
-#include "engine/readout_format.h"
-#include "era/era_table.h"
 #include "era/era_year.h"
+#include "state/window_state.h"
+#include "tables/era_table.h"
+#include "text/readout_format.h"
 
 #include <cstddef>
 #include <string>
@@ -23,7 +23,7 @@ std::string wholeYearText(double year)
 }
 
 // Every period that holds the year writes its text; a "-" in MEM1 also counts for the first.
-void showPeriod(Calculator &calc, double year)
+void showPeriod(WindowState &calc, double year)
 {
     for (const Period &period : periods) {
         const bool minusMark = &period == &periods.front() && calc.form.MEM1.text == "-";
@@ -32,7 +32,7 @@ void showPeriod(Calculator &calc, double year)
     }
 }
 
-void showEraYear(Calculator &calc, const Era &era, double year)
+void showEraYear(WindowState &calc, const Era &era, double year)
 {
     calc.setReadout(plainNumberText(year - era.offset));
     const double eraYear = readoutValue(calc.readout()).value_or(0.0);
@@ -48,7 +48,7 @@ void showEraYear(Calculator &calc, const Era &era, double year)
 // A boundary year names the last year of one era and the first of the next. In English it
 // leaves the earlier era's letter behind, so that the next era-to-Gregorian conversion can
 // turn the text back into the year.
-void showBoundary(Calculator &calc, const EraBoundary &boundary, double year)
+void showBoundary(WindowState &calc, const EraBoundary &boundary, double year)
 {
     const Era &earlier = era(boundary.earlier);
     const Era &later = era(boundary.later);
@@ -69,7 +69,7 @@ void showBoundary(Calculator &calc, const EraBoundary &boundary, double year)
 
 } // namespace
 
-void convertGregorianToEra(Calculator &calc)
+void convertGregorianToEra(WindowState &calc)
 {
     calc.state.eraBoundaryMark.clear();
     calc.form.MEM2.caption.clear();

@@ -4,8 +4,8 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
-void convertGregorianToEra(Calculator &calc);
+void convertGregorianToEra(WindowState &calc);
 
 } // namespace sorba

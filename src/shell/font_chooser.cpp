@@ -2,47 +2,32 @@
 
 #include "shell/font_chooser.h"
 
-#include "app/calculator.h"
+#include "state/window_state.h"
 
 #include <algorithm>
 
 namespace sorba {
 
-FontChooser::FontChooser()
+void ensureFontChooserLoaded(WindowState &calc)
 {
-    window.caption = "FontMenu";
-    window.resizeByUser(3600, 4000);
-    OK.caption = "OK";
-    END.caption = "CANCEL";
-}
-
-void FontChooser::ensureLoaded(Calculator &calc)
-{
-    if (window.loaded)
+    FontChooser &chooser = calc.fontChooser;
+    if (chooser.window.loaded)
         return;
-    window.loaded = true;
-    window.visible = false;
-    FNTNAME.caption = calc.settings.readText("FontDef", "System");
-    window.top = calc.settings.readInt("Form2Top", 1830);
-    window.left = calc.settings.readInt("Form2Left", 3555);
+    chooser.window.loaded = true;
+    chooser.window.visible = false;
+    chooser.FNTNAME.caption = calc.settings.readText("FontDef", "System");
+    chooser.window.top = calc.settings.readInt("Form2Top", 1830);
+    chooser.window.left = calc.settings.readInt("Form2Left", 3555);
 
     // A vertical-writing face ("@Name") is listed by its plain name, and each name once.
-    Lstfontname.items.clear();
-    Lstfontname.highlighted.reset();
+    std::vector<std::string> &items = chooser.Lstfontname.items;
+    items.clear();
+    chooser.Lstfontname.highlighted.reset();
     for (const std::string &listed : calc.platform.fontNames()) {
         std::string name = listed.starts_with('@') ? listed.substr(1) : listed;
-        if (std::find(Lstfontname.items.begin(), Lstfontname.items.end(), name) ==
-            Lstfontname.items.end())
-            Lstfontname.items.push_back(std::move(name));
+        if (std::find(items.begin(), items.end(), name) == items.end())
+            items.push_back(std::move(name));
     }
-}
-
-void FontChooser::unload()
-{
-    window.loaded = false;
-    window.visible = false;
-    Lstfontname.items.clear();
-    Lstfontname.highlighted.reset();
 }
 
 } // namespace sorba

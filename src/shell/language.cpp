@@ -2,24 +2,32 @@
 
 #include "shell/language.h"
 
-#include "app/calculator.h"
-#include "shell/menu_marks.h"
+#include "model/menu_marks.h"
+#include "state/window_state.h"
 
 namespace sorba {
 
-void chooseLanguage(Calculator &calc, int entry)
+void chooseLanguage(WindowState &calc, int entry)
 {
     const bool english = entry == 1;
     calc.settings.write("JpFont", english ? "1" : "0");
     calc.form.window.caption = std::string(english ? englishWindowCaption : japaneseWindowCaption);
     calc.form.applyCaptions(english ? CaptionSet::English : CaptionSet::Japanese);
-    markMenuEntry(calc.form, "JJJ", entry);
+    markMenuEntry(calc.form, MenuId::JJJ, entry);
 }
 
-void applyStartUpEnglish(Calculator &calc)
+void applyStartUpEnglish(WindowState &calc)
 {
     calc.form.window.caption = std::string(englishWindowCaption);
     calc.form.applyCaptions(CaptionSet::EnglishAtStartUp);
+}
+
+void applyAccessibleNames(WindowState &calc)
+{
+    const bool english = calc.state.english();
+    calc.form.Readout.accessibleName = english ? "Readout" : "表示";
+    calc.form.MEM1.accessibleName = english ? "Memory mark" : "メモリーマーク";
+    calc.form.MEM2.accessibleName = english ? "Operation mark" : "演算マーク";
 }
 
 } // namespace sorba

@@ -4,11 +4,13 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
 /// The language menu: entry 0 Japanese, entry 1 English.
-void chooseLanguage(Calculator &calc, int entry);
+void chooseLanguage(WindowState &calc, int entry);
+/// What screen readers call the readout and the marks, in the language of the messages.
+void applyAccessibleNames(WindowState &calc);
 /// The English captions that start-up sets when the program starts in English.
-void applyStartUpEnglish(Calculator &calc);
+void applyStartUpEnglish(WindowState &calc);
 
 } // namespace sorba

@@ -3,9 +3,9 @@
 
 #include "shell/layout.h"
 
-#include "app/calculator.h"
-#include "shell/menu_marks.h"
-#include "units/panel_window.h"
+#include "model/menu_marks.h"
+#include "shell/font_chooser.h"
+#include "state/window_state.h"
 
 #include <string>
 
@@ -31,13 +31,8 @@ void placeMarksInCorner(MainForm &form)
 
 } // namespace
 
-void resizeRule(Calculator &calc)
+void resizeRule(WindowState &calc)
 {
-    // While the unit panel is shown its own fixed-size rule applies instead.
-    if (calc.state.unitPanelShown != 0) {
-        unitPanelResizeRule(calc);
-        return;
-    }
     MainForm &form = calc.form;
     Form &window = form.window;
     form.Readout.height = window.height() - readoutMarginHeight;
@@ -69,7 +64,7 @@ void resizeRule(Calculator &calc)
     hidePanelControls(form);
 }
 
-void applyStartUpSize(Calculator &calc, int storedHeight, int storedWidth)
+void applyStartUpSize(WindowState &calc, int storedHeight, int storedWidth)
 {
     MainForm &form = calc.form;
     Form &window = form.window;
@@ -98,7 +93,7 @@ void applyStartUpSize(Calculator &calc, int storedHeight, int storedWidth)
     }
 }
 
-void chooseWindowSize(Calculator &calc, int entry)
+void chooseWindowSize(WindowState &calc, int entry)
 {
     Form &window = calc.form.window;
     if (entry == 0) {
@@ -107,13 +102,13 @@ void chooseWindowSize(Calculator &calc, int entry)
     }
     calc.settings.write("SizeH", std::to_string(window.height()));
     calc.settings.write("SizeW", std::to_string(window.width()));
-    markMenuEntry(calc.form, "SSS", entry);
+    markMenuEntry(calc.form, MenuId::SSS, entry);
 }
 
-void storeWindowPositions(Calculator &calc)
+void storeWindowPositions(WindowState &calc)
 {
     // Asking for the chooser's position loads it, hidden, when it is not open.
-    calc.fontChooser.ensureLoaded(calc);
+    ensureFontChooserLoaded(calc);
     const std::string formTop = std::to_string(calc.form.window.top);
     const std::string formLeft = std::to_string(calc.form.window.left);
     const std::string chooserTop = std::to_string(calc.fontChooser.window.top);

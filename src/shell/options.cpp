@@ -2,9 +2,9 @@
 
 #include "shell/options.h"
 
-#include "app/calculator.h"
+#include "model/menu_marks.h"
 #include "settings/colour_text.h"
-#include "shell/menu_marks.h"
+#include "state/window_state.h"
 
 namespace sorba {
 
@@ -17,31 +17,31 @@ std::string entryText(int entry)
 
 } // namespace
 
-void chooseWarnings(Calculator &calc, int entry)
+void chooseWarnings(WindowState &calc, int entry)
 {
     calc.state.suppressWarnings = entryText(entry);
     calc.settings.write("AtsNoA", calc.state.suppressWarnings);
-    markMenuEntry(calc.form, "AAA", entry);
+    markMenuEntry(calc.form, MenuId::AAA, entry);
 }
 
-void chooseValueKeptAtExit(Calculator &calc, int entry)
+void chooseValueKeptAtExit(WindowState &calc, int entry)
 {
     calc.settings.write("EndMem", entryText(entry));
     // The operation mark's background shows whether the value will be kept.
     const std::string &text = entry == 0 ? calc.state.mainColour : calc.state.exitValueColour;
     if (auto colour = evaluateColourText(text))
         calc.form.MEM2.backColor = *colour;
-    markMenuEntry(calc.form, "KKK", entry);
+    markMenuEntry(calc.form, MenuId::KKK, entry);
 }
 
-void chooseAlwaysOnTop(Calculator &calc, int entry)
+void chooseAlwaysOnTop(WindowState &calc, int entry)
 {
     calc.settings.write("AllFcs", entryText(entry));
     applyTopmost(calc, entry != 0);
-    markMenuEntry(calc.form, "TTT", entry);
+    markMenuEntry(calc.form, MenuId::TTT, entry);
 }
 
-void applyTopmost(Calculator &calc, bool topmost)
+void applyTopmost(WindowState &calc, bool topmost)
 {
     calc.form.window.topmost = topmost;
     calc.platform.setTopmost(topmost);

@@ -4,12 +4,12 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
-void chooseWarnings(Calculator &calc, int entry);
-void chooseValueKeptAtExit(Calculator &calc, int entry);
-void chooseAlwaysOnTop(Calculator &calc, int entry);
+void chooseWarnings(WindowState &calc, int entry);
+void chooseValueKeptAtExit(WindowState &calc, int entry);
+void chooseAlwaysOnTop(WindowState &calc, int entry);
 /// Puts the window on top or lets it go, as the platform allows.
-void applyTopmost(Calculator &calc, bool topmost);
+void applyTopmost(WindowState &calc, bool topmost);
 
 } // namespace sorba

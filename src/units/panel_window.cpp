@@ -3,10 +3,9 @@
 
 #include "units/panel_window.h"
 
-#include "app/calculator.h"
-#include "app/startup.h"
-#include "shell/layout.h"
-#include "shell/menu_marks.h"
+#include "model/menu_marks.h"
+#include "state/window_state.h"
+#include "tables/keypad_window.h"
 #include "units/unit_panel.h"
 
 namespace sorba {
@@ -48,7 +47,7 @@ void enablePanelButtons(MainForm &form, bool enabled)
 
 // The panel always opens at 長さ with ｃｍ. When 長さ is ticked already, ticking it again
 // changes nothing, so its click action is run directly instead.
-void resetToLength(Calculator &calc)
+void resetToLength(WindowState &calc)
 {
     CheckBox &length = calc.form.Check(categoryEntry(UnitCategory::Length).checkBox);
     if (length.value() == 0)
@@ -57,10 +56,10 @@ void resetToLength(Calculator &calc)
         categoryBoxClicked(calc, UnitCategory::Length);
 }
 
-void showPanel(Calculator &calc)
+void showPanel(WindowState &calc)
 {
     MainForm &form = calc.form;
-    calc.state.unitPanelShown = 1;
+    setUnitPanelShown(calc, true);
     enablePanelButtons(form, true);
     // Each size setting runs the panel's resize rule at once.
     form.window.setHeight(openingHeight);
@@ -74,7 +73,14 @@ void showPanel(Calculator &calc)
 
 } // namespace
 
-void chooseUnitPanel(Calculator &calc, int entry)
+void setUnitPanelShown(WindowState &calc, bool shown)
+{
+    calc.state.unitPanelShown = shown ? 1 : 0;
+    // The converter window keeps one size while it is shown.
+    calc.form.window.fixedSize = shown;
+}
+
+void chooseUnitPanel(WindowState &calc, int entry)
 {
     MainForm &form = calc.form;
     calc.setReadout("0.");
@@ -89,34 +95,34 @@ void chooseUnitPanel(Calculator &calc, int entry)
     form.window.top = panelWindowTop;
 
     if (entry == 0) {
-        calc.state.unitPanelShown = 0;
+        setUnitPanelShown(calc, false);
         enablePanelButtons(form, false);
         // The keypad's resize rule hides the panel's controls again.
-        runStartUp(calc);
+        calc.hooks.runStartUp();
     } else {
         showPanel(calc);
     }
-    markMenuEntry(form, "TNN", entry);
+    markMenuEntry(form, MenuId::TNN, entry);
 }
 
-void returnToKeypad(Calculator &calc)
+void returnToKeypad(WindowState &calc)
 {
-    calc.state.unitPanelShown = 0;
+    setUnitPanelShown(calc, false);
     placeCategoryBoxes(calc.form, keypadCategoryTop);
-    runStartUp(calc);
-    markMenuEntry(calc.form, "TNN", 0);
+    calc.hooks.runStartUp();
+    markMenuEntry(calc.form, MenuId::TNN, 0);
     enablePanelButtons(calc.form, false);
 }
 
-void exitFromUnitPanel(Calculator &calc)
+void exitFromUnitPanel(WindowState &calc)
 {
-    calc.state.unitPanelShown = 0;
-    markMenuEntry(calc.form, "TNN", 0);
+    setUnitPanelShown(calc, false);
+    markMenuEntry(calc.form, MenuId::TNN, 0);
     enablePanelButtons(calc.form, false);
-    calc.unload();
+    calc.hooks.unloadWindow();
 }
 
-void unitPanelResizeRule(Calculator &calc)
+void unitPanelResizeRule(WindowState &calc)
 {
     MainForm &form = calc.form;
     // Any size the user drags to is set back; each setting runs this rule again, nested.

@@ -4,16 +4,19 @@
 
 namespace sorba {
 
-class Calculator;
+class WindowState;
 
+/// Shows or hides the panel as far as the window's rules know: the flag the resize handling
+/// tests, and the window's fixed size.
+void setUnitPanelShown(WindowState &calc, bool shown);
 /// The TNN menu: entry 0 hides the panel and restores the keypad window, entry 1 shows it,
 /// starting again from 長さ and ｃｍ.
-void chooseUnitPanel(Calculator &calc, int entry);
+void chooseUnitPanel(WindowState &calc, int entry);
 /// "戻る" (Command3): back to the keypad window, through start-up.
-void returnToKeypad(Calculator &calc);
+void returnToKeypad(WindowState &calc);
 /// "終了" (Command4): the program's exit.
-void exitFromUnitPanel(Calculator &calc);
+void exitFromUnitPanel(WindowState &calc);
 /// The resize rule while the panel is shown: the window stays 4400 × 4750 twips.
-void unitPanelResizeRule(Calculator &calc);
+void unitPanelResizeRule(WindowState &calc);
 
 } // namespace sorba

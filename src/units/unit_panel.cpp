@@ -3,9 +3,9 @@
 
 #include "units/unit_panel.h"
 
-#include "app/calculator.h"
 #include "engine/overflow.h"
-#include "engine/readout_format.h"
+#include "state/window_state.h"
+#include "text/readout_format.h"
 
 namespace sorba {
 
@@ -87,7 +87,7 @@ std::string convertedText(const ConversionRule &rule, double value)
     return lastCharacters(shown, std::size_t(rule.shownWidth)) + std::string(rule.unitText);
 }
 
-void convert(Calculator &calc, TargetBox box)
+void convert(WindowState &calc, TargetBox box)
 {
     MainForm &form = calc.form;
     const auto category = tickedCategory(form);
@@ -103,7 +103,7 @@ void convert(Calculator &calc, TargetBox box)
 
 } // namespace
 
-void categoryBoxClicked(Calculator &calc, UnitCategory category)
+void categoryBoxClicked(WindowState &calc, UnitCategory category)
 {
     MainForm &form = calc.form;
     calc.setReadout("0.");
@@ -122,7 +122,7 @@ void categoryBoxClicked(Calculator &calc, UnitCategory category)
     showTargetBoxes(form, category, 1);
 }
 
-void unitButtonSelected(Calculator &calc, int unitButton)
+void unitButtonSelected(WindowState &calc, int unitButton)
 {
     MainForm &form = calc.form;
     calc.setReadout("0.");
@@ -132,7 +132,7 @@ void unitButtonSelected(Calculator &calc, int unitButton)
         showTargetBoxes(form, *category, unitButton);
 }
 
-void targetBoxClicked(Calculator &calc, TargetBox box)
+void targetBoxClicked(WindowState &calc, TargetBox box)
 {
     MainForm &form = calc.form;
     // The box's value is read afresh at each step: clearing the others, or the C action after

@@ -2,10 +2,10 @@
 // What the window's GUI tests share: one run of the program on a fresh folder, and the ways a
 // user reaches the window (menus walked with the mouse, buttons clicked where they take clicks).
 
-#include "app/calculator.h"
 #include "main_window.h"
 #include "qt_platform.h"
 #include "settings/settings_file.h"
+#include "window/calculator.h"
 
 #include <QAbstractButton>
 #include <QApplication>

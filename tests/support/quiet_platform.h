@@ -2,7 +2,7 @@
 // A desktop for tests and benchmarks: it records message boxes and posted Enters, holds a
 // clipboard, and answers nothing else of interest. Also a temporary program folder.
 
-#include "shell/platform.h"
+#include "model/platform.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // The nesting rules of the window model: click actions and resize handling run at once, and
 // only when a value really changes.
 
-#include "shell/controls.h"
-#include "shell/main_form.h"
+#include "model/controls.h"
+#include "model/main_form.h"
 
 #include <gtest/gtest.h>
 #include <string>

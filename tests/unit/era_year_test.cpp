@@ -1,8 +1,8 @@
 // The single-precision arithmetic of era years, for values the readout cannot show: beyond the
 // float range, past 2^24, and the exact float results that the 7-digit rounding then sees.
 
-#include "engine/readout_format.h"
 #include "era/era_year.h"
+#include "text/readout_format.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -3,8 +3,8 @@
 // window must end every event inside its size rules. Under the sanitizers these walks also
 // look for undefined behaviour in every feature at once.
 
-#include "app/calculator.h"
 #include "support/quiet_platform.h"
+#include "window/calculator.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Readout text: the display patterns, the 20-character tail and the two readings of text as a
 // number, checked against hand-worked rows and against the C library's exact printf.
 
-#include "engine/readout_format.h"
+#include "text/readout_format.h"
 
 #include <array>
 #include <bit>

@@ -1,12 +1,12 @@
 // The unit catalogue walked rule by rule through the converter panel of a real calculator, the
 // factors checked against their reverse pairs, and the readouts the panel must leave alone.
 
-#include "app/calculator.h"
-#include "engine/readout_format.h"
-#include "shell/platform.h"
+#include "model/platform.h"
 #include "support/quiet_platform.h"
+#include "tables/unit_catalogue.h"
+#include "text/readout_format.h"
 #include "units/panel_window.h"
-#include "units/unit_catalogue.h"
+#include "window/calculator.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -26,8 +26,7 @@ protected:
         , m_calc(m_platform, m_settings)
     {
         m_calc.load();
-        if (MenuItem *show = m_calc.form.menu("TNN", 1))
-            m_calc.chooseMenu(*show);
+        m_calc.chooseMenu(m_calc.form.menu(MenuId::TNN, 1));
     }
     MainForm &form() { return m_calc.form; }
 

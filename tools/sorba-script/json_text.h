@@ -1,7 +1,7 @@
 #pragma once
 // JSON string literals and values as the script protocol reads and prints them.
 
-#include "shell/property_value.h"
+#include "model/property_value.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 #include "script_platform.h"
 
 #include "json_text.h"
-#include "shell/controls.h"
+#include "model/controls.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The headless desktop of the script host: it prints what a desktop would show and answers as
 // the script has told it to.
 
-#include "shell/platform.h"
+#include "model/platform.h"
 
 #include <deque>
 #include <ostream>

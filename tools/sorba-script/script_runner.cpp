@@ -3,8 +3,8 @@
 
 #include "script_runner.h"
 
-#include "app/inspect.h"
 #include "json_text.h"
+#include "window/inspect.h"
 
 #include <charconv>
 #include <fstream>

@@ -1,9 +1,9 @@
 #pragma once
 // Runs a script line by line against a calculator on the headless desktop.
 
-#include "app/calculator.h"
 #include "script_platform.h"
 #include "settings/settings_file.h"
+#include "window/calculator.h"
 
 #include <istream>
 #include <memory>

@@ -2,7 +2,7 @@
 // Reading the calculator from outside: a state field by its name, or a property of a form,
 // control or menu item by its path ("Readout.caption", "AAA(1).checked").
 
-#include "shell/property_value.h"
+#include "model/property_value.h"
 
 #include <optional>
 #include <string_view>

@@ -4,8 +4,8 @@
 // rules live here: a check box or option button changed from code runs its click action before
 // the setter returns, and a form's new height or width runs its resize handling at once.
 
+#include "model/property_value.h"
 #include "settings/colour_text.h"
-#include "shell/property_value.h"
 
 #include <functional>
 #include <optional>
@@ -52,6 +52,8 @@ public:
     std::string fontName = "System";
     double fontSize = 9;
     bool fontBold = false;
+    /// What a screen reader calls the control; empty for its caption alone.
+    std::string accessibleName;
     Colour foreColor = 0x00000000;
     Colour backColor = 0x00FFFFFF;
 };
@@ -163,6 +165,8 @@ public:
     bool visible = false;
     bool loaded = false;
     bool topmost = false;
+    /// The user cannot drag the window to another size; the model holds it where it is.
+    bool fixedSize = false;
     std::function<void()> onResize;
 
 private:

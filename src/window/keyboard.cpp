@@ -1,14 +1,14 @@
 // What each key does: digits and operators, the marks in MEM2, memory, the era conversions,
 // copy and exit.
 
-#include "engine/keyboard.h"
+#include "window/keyboard.h"
 
-#include "app/calculator.h"
 #include "engine/memory.h"
 #include "engine/number_entry.h"
 #include "engine/operators.h"
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
+#include "window/calculator.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 // What the panel takes for granted about the unit catalogue, checked when the program is built:
 // a mistyped row fails the build instead of showing a wrong box.
 
-#include "units/unit_catalogue.h"
+#include "tables/unit_catalogue.h"
 
 #include <algorithm>
 

@@ -1,15 +1,17 @@
 // The start-up steps, in their order. A step that fails (a colour text that is no colour, a
 // font the platform lacks) is skipped and the next one runs.
 
-#include "app/startup.h"
+#include "window/startup.h"
 
-#include "app/calculator.h"
-#include "engine/readout_format.h"
+#include "model/menu_marks.h"
 #include "settings/colour_text.h"
+#include "shell/font_chooser.h"
 #include "shell/language.h"
 #include "shell/layout.h"
-#include "shell/menu_marks.h"
 #include "shell/options.h"
+#include "text/readout_format.h"
+#include "units/panel_window.h"
+#include "window/calculator.h"
 
 namespace sorba {
 
@@ -75,8 +77,8 @@ void runStartUp(Calculator &calc)
     MainForm &form = calc.form;
     KeypadState &state = calc.state;
 
-    markMenuEntry(form, "TNN", 0);
-    state.unitPanelShown = 0;
+    markMenuEntry(form, MenuId::TNN, 0);
+    setUnitPanelShown(calc, false);
     calc.setReadout("0.");
     // The program reads and writes no file through a relative path, so the current folder is
     // left as it is.
@@ -102,29 +104,30 @@ void runStartUp(Calculator &calc)
 
     form.window.left = stored.formLeft;
     form.window.top = stored.formTop;
-    calc.fontChooser.ensureLoaded(calc);
+    ensureFontChooserLoaded(calc);
     calc.fontChooser.window.left = stored.chooserLeft;
     calc.fontChooser.window.top = stored.chooserTop;
 
     if (stored.keepValue == 0) {
-        markMenuEntry(form, "KKK", 0);
+        markMenuEntry(form, MenuId::KKK, 0);
         applyColour(form.MEM2.backColor, state.mainColour);
     } else {
-        markMenuEntry(form, "KKK", 1);
+        markMenuEntry(form, MenuId::KKK, 1);
         applyColour(form.MEM2.backColor, state.exitValueColour);
         form.MEM2.caption.clear();
     }
 
-    markMenuEntry(form, "SSS", stored.width == 7215 ? 0 : 1);
+    markMenuEntry(form, MenuId::SSS, stored.width == 7215 ? 0 : 1);
 
     applyTopmost(calc, stored.alwaysOnTop != 0);
-    markMenuEntry(form, "TTT", stored.alwaysOnTop == 0 ? 0 : 1);
+    markMenuEntry(form, MenuId::TTT, stored.alwaysOnTop == 0 ? 0 : 1);
 
+    applyAccessibleNames(calc);
     if (state.uiLanguage == 0) {
-        markMenuEntry(form, "JJJ", 0);
+        markMenuEntry(form, MenuId::JJJ, 0);
     } else if (state.uiLanguage == 1) {
         applyStartUpEnglish(calc);
-        markMenuEntry(form, "JJJ", 1);
+        markMenuEntry(form, MenuId::JJJ, 1);
     }
 
     applyStartUpSize(calc, stored.height, stored.width);
@@ -132,9 +135,9 @@ void runStartUp(Calculator &calc)
         form.window.setWidth(4400);
 
     if (state.suppressWarnings == "0")
-        markMenuEntry(form, "AAA", 0);
+        markMenuEntry(form, MenuId::AAA, 0);
     else if (state.suppressWarnings == "1")
-        markMenuEntry(form, "AAA", 1);
+        markMenuEntry(form, MenuId::AAA, 1);
 
     // Showing the window runs the resize rule once more.
     form.window.visible = true;

@@ -1,8 +1,8 @@
 // State fields and object properties by name, for the script host and tests.
 
-#include "app/inspect.h"
+#include "window/inspect.h"
 
-#include "app/calculator.h"
+#include "window/calculator.h"
 
 namespace sorba {
 

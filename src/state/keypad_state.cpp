@@ -1,6 +1,6 @@
 // Texts of the keypad state, as status views and scripts show them.
 
-#include "engine/keypad_state.h"
+#include "state/keypad_state.h"
 
 #include <limits>
 

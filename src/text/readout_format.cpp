@@ -1,7 +1,7 @@
 // Turns numbers into readout text and back. Every rounding works on the exact decimal digits of
 // the binary value, so a half counts as a half only when the double really holds one.
 
-#include "engine/readout_format.h"
+#include "text/readout_format.h"
 
 #include <array>
 #include <charconv>

@@ -1,10 +1,11 @@
 // Builds the main window's controls and menu bar with their designed captions and places.
 
-#include "shell/main_form.h"
+#include "model/main_form.h"
 
-#include "units/unit_catalogue.h"
+#include "tables/unit_catalogue.h"
 
 #include <array>
+#include <stdexcept>
 #include <string>
 
 namespace sorba {
@@ -214,12 +215,13 @@ void MainForm::applyCaptions(CaptionSet set)
         item->caption = std::string(captionIn(*entry, set));
 }
 
-MenuItem *MainForm::menu(std::string_view name, std::optional<int> index) const
+MenuItem &MainForm::menu(MenuId id, std::optional<int> entry) const
 {
-    auto it = m_byPath.find(elementPath(name, index));
-    if (it == m_byPath.end())
-        return nullptr;
-    return dynamic_cast<MenuItem *>(it->second);
+    auto it = m_byPath.find(elementPath(menuName(id), entry));
+    auto *item = it == m_byPath.end() ? nullptr : dynamic_cast<MenuItem *>(it->second);
+    if (item == nullptr)
+        throw std::out_of_range("no such menu entry");
+    return *item;
 }
 
 ModelObject *MainForm::find(std::string_view path) const

@@ -2,14 +2,14 @@
 // Check marks of the two-entry option menus: choosing an entry clears both marks, then checks
 // the chosen one.
 
-#include <string_view>
+#include "model/menu_table.h"
 
 namespace sorba {
 
 class MainForm;
 
-void markMenuEntry(MainForm &form, std::string_view menuArray, int entry);
+void markMenuEntry(MainForm &form, MenuId menuArray, int entry);
 /// Clears both marks of a two-entry menu array.
-void clearMenuMarks(MainForm &form, std::string_view menuArray);
+void clearMenuMarks(MainForm &form, MenuId menuArray);
 
 } // namespace sorba

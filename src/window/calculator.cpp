@@ -1,10 +1,8 @@
 // Wires the controls and menu items of the main window to their operations and routes the
 // host's events.
 
-#include "app/calculator.h"
+#include "window/calculator.h"
 
-#include "app/startup.h"
-#include "engine/keyboard.h"
 #include "engine/memory.h"
 #include "engine/number_entry.h"
 #include "engine/operators.h"
@@ -16,13 +14,17 @@
 #include "shell/options.h"
 #include "units/panel_window.h"
 #include "units/unit_panel.h"
+#include "window/keyboard.h"
+#include "window/startup.h"
 
 namespace sorba {
 
 Calculator::Calculator(Platform &platform_, SettingsFile &settings_)
-    : platform(platform_)
-    , settings(settings_)
+    : WindowState(platform_, settings_)
 {
+    hooks.unloadWindow = [this] { unload(); };
+    hooks.runStartUp = [this] { runStartUp(*this); };
+    hooks.convertEraToGregorian = [this] { sorba::convertEraToGregorian(*this); };
     wireControls();
     wireMenus();
     for (ModelObject *object : std::initializer_list<ModelObject *>{
@@ -52,41 +54,44 @@ void Calculator::wireControls()
         form.Option(button).onClick = [this, button] { unitButtonSelected(*this, button); };
     form.Command3.onClick = [this] { returnToKeypad(*this); };
     form.Command4.onClick = [this] { exitFromUnitPanel(*this); };
-    form.window.onResize = [this] { resizeRule(*this); };
+    // While the unit panel is shown its own fixed-size rule stands in for the keypad's.
+    form.window.onResize = [this] {
+        if (state.unitPanelShown != 0)
+            unitPanelResizeRule(*this);
+        else
+            resizeRule(*this);
+    };
 }
 
 void Calculator::wireMenus()
 {
-    const auto on = [this](std::string_view name, void (*action)(Calculator &)) {
-        if (MenuItem *item = form.menu(name))
-            item->onClick = [this, action] { action(*this); };
+    const auto on = [this](MenuId id, void (*action)(WindowState &)) {
+        form.menu(id).onClick = [this, action] { action(*this); };
     };
-    const auto onEntries = [this](std::string_view name, void (*action)(Calculator &, int)) {
-        for (int entry = 0; entry < 2; ++entry) {
-            if (MenuItem *item = form.menu(name, entry))
-                item->onClick = [this, action, entry] { action(*this, entry); };
-        }
+    const auto onEntries = [this](MenuId id, void (*action)(WindowState &, int)) {
+        for (int entry = 0; entry < 2; ++entry)
+            form.menu(id, entry).onClick = [this, action, entry] { action(*this, entry); };
     };
-    on("All_Cancel", allCancel);
-    on("Text_Mem", storeMemory);
-    on("Text_PlsMem", addToMemory);
-    on("Text_TakeMem", subtractFromMemory);
-    on("Mem_PlsText", addMemoryToReadout);
-    on("Mem_TakeText", subtractMemoryFromReadout);
-    on("Mem_Text", recallMemory);
-    on("Mem_Cear", clearMemory);
-    on("Syohi_Zei", addConsumptionTax);
-    on("Syo_Moto", removeConsumptionTax);
-    on("WA_SEI", convertEraToGregorian);
-    on("SEI_WA", convertGregorianToEra);
-    on("All_Exit", [](Calculator &calc) { calc.unload(); });
-    on("HYOJI", storeWindowPositions);
-    onEntries("SSS", chooseWindowSize);
-    onEntries("KKK", chooseValueKeptAtExit);
-    onEntries("TTT", chooseAlwaysOnTop);
-    onEntries("JJJ", chooseLanguage);
-    onEntries("AAA", chooseWarnings);
-    onEntries("TNN", chooseUnitPanel);
+    on(MenuId::All_Cancel, allCancel);
+    on(MenuId::Text_Mem, storeMemory);
+    on(MenuId::Text_PlsMem, addToMemory);
+    on(MenuId::Text_TakeMem, subtractFromMemory);
+    on(MenuId::Mem_PlsText, addMemoryToReadout);
+    on(MenuId::Mem_TakeText, subtractMemoryFromReadout);
+    on(MenuId::Mem_Text, recallMemory);
+    on(MenuId::Mem_Cear, clearMemory);
+    on(MenuId::Syohi_Zei, addConsumptionTax);
+    on(MenuId::Syo_Moto, removeConsumptionTax);
+    on(MenuId::WA_SEI, convertEraToGregorian);
+    on(MenuId::SEI_WA, convertGregorianToEra);
+    form.menu(MenuId::All_Exit).onClick = [this] { unload(); };
+    on(MenuId::HYOJI, storeWindowPositions);
+    onEntries(MenuId::SSS, chooseWindowSize);
+    onEntries(MenuId::KKK, chooseValueKeptAtExit);
+    onEntries(MenuId::TTT, chooseAlwaysOnTop);
+    onEntries(MenuId::JJJ, chooseLanguage);
+    onEntries(MenuId::AAA, chooseWarnings);
+    onEntries(MenuId::TNN, chooseUnitPanel);
 }
 
 void Calculator::load()

@@ -2,8 +2,8 @@
 // The main window as the model holds it: the form, its readout and marks, the keypad buttons
 // that lie outside the visible area, the unit-panel controls and the menu bar.
 
-#include "shell/controls.h"
-#include "shell/menu_table.h"
+#include "model/controls.h"
+#include "model/menu_table.h"
 
 #include <map>
 #include <memory>
@@ -44,8 +44,9 @@ public:
     /// Option1 to Option11, by their number.
     OptionButton &Option(int number) { return *m_option.at(std::size_t(number - 1)); }
 
-    /// The menu item of that name and entry number, or nullptr.
-    MenuItem *menu(std::string_view name, std::optional<int> index = std::nullopt) const;
+    /// The menu item, or the entry of a menu array; an entry the array lacks is a fault of the
+    /// caller and throws std::out_of_range.
+    MenuItem &menu(MenuId id, std::optional<int> entry = std::nullopt) const;
     const std::vector<MenuItem *> &menuBar() const { return m_menuBar; }
     /// Every menu item in menu order, each with its row of the caption table.
     const std::vector<std::pair<MenuItem *, const MenuEntry *>> &menuItems() const

@@ -1,6 +1,6 @@
 // Property access and the nesting rules of the window model.
 
-#include "shell/controls.h"
+#include "model/controls.h"
 
 namespace sorba {
 

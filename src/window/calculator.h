@@ -1,0 +1,35 @@
+#pragma once
+// The main window object at the top of the core: it wires the controls and menu items to the
+// feature operations and routes the events a host delivers. Hosts build one and keep no state
+// of their own.
+
+#include "state/window_state.h"
+
+namespace sorba {
+
+class Calculator : public WindowState
+{
+public:
+    Calculator(Platform &platform, SettingsFile &settings);
+
+    /// The window's load: start-up, ending with the window shown.
+    void load();
+    /// The window's unload: records the readout and ends the program. Every way out ends here.
+    void unload();
+    /// The close box.
+    void close() { unload(); }
+    bool ended() const { return m_ended; }
+
+    void keyDown(int keyCode, int modifierMask);
+    void keyChar(char32_t character);
+    /// The user chose a menu item (from the menu bar or the context menu).
+    void chooseMenu(MenuItem &item);
+
+private:
+    void wireControls();
+    void wireMenus();
+
+    bool m_ended = false;
+};
+
+} // namespace sorba
