@@ -1,6 +1,8 @@
 #pragma once
 // The settings file beside the program: single-key reads and writes, each going to the file.
 
+#include "settings/settings_keys.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -25,6 +27,18 @@ public:
     std::int32_t readInt(std::string_view key, std::int32_t defaultValue) const;
     /// Writes one key at once; failures are silent and leave the old file intact.
     void write(std::string_view key, std::string_view value);
+
+    std::string read(const TextSetting &setting) const
+    {
+        return readText(setting.key, setting.defaultText);
+    }
+    std::int32_t read(const IntSetting &setting) const
+    {
+        return readInt(setting.key, setting.defaultValue);
+    }
+    void write(const TextSetting &setting, std::string_view value) { write(setting.key, value); }
+    void write(const IntSetting &setting, std::string_view value) { write(setting.key, value); }
+    void write(const WrittenSetting &setting, std::string_view value) { write(setting.key, value); }
 
     /// The value text exactly as stored, or nothing when the key or the file is missing.
     std::optional<std::string> storedValue(std::string_view key) const;

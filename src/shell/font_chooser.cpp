@@ -15,9 +15,9 @@ void ensureFontChooserLoaded(WindowState &calc)
         return;
     chooser.window.loaded = true;
     chooser.window.visible = false;
-    chooser.FNTNAME.caption = calc.settings.readText("FontDef", "System");
-    chooser.window.top = calc.settings.readInt("Form2Top", 1830);
-    chooser.window.left = calc.settings.readInt("Form2Left", 3555);
+    chooser.FNTNAME.caption = calc.settings.read(setting::FontDef);
+    chooser.window.top = calc.settings.read(setting::Form2Top);
+    chooser.window.left = calc.settings.read(setting::Form2Left);
 
     // A vertical-writing face ("@Name") is listed by its plain name, and each name once.
     std::vector<std::string> &items = chooser.Lstfontname.items;

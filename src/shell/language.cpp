@@ -10,7 +10,7 @@ namespace sorba {
 void chooseLanguage(WindowState &calc, int entry)
 {
     const bool english = entry == 1;
-    calc.settings.write("JpFont", english ? "1" : "0");
+    calc.settings.write(setting::JpFont, english ? "1" : "0");
     calc.form.window.caption = std::string(english ? englishWindowCaption : japaneseWindowCaption);
     calc.form.applyCaptions(english ? CaptionSet::English : CaptionSet::Japanese);
     markMenuEntry(calc.form, MenuId::JJJ, entry);

@@ -100,8 +100,8 @@ void chooseWindowSize(WindowState &calc, int entry)
         window.setHeight(1875);
         window.setWidth(7215);
     }
-    calc.settings.write("SizeH", std::to_string(window.height()));
-    calc.settings.write("SizeW", std::to_string(window.width()));
+    calc.settings.write(setting::SizeH, std::to_string(window.height()));
+    calc.settings.write(setting::SizeW, std::to_string(window.width()));
     markMenuEntry(calc.form, MenuId::SSS, entry);
 }
 
@@ -113,12 +113,12 @@ void storeWindowPositions(WindowState &calc)
     const std::string formLeft = std::to_string(calc.form.window.left);
     const std::string chooserTop = std::to_string(calc.fontChooser.window.top);
     const std::string chooserLeft = std::to_string(calc.fontChooser.window.left);
-    calc.settings.write("FormTop", formTop);
-    calc.settings.write("FormLeft", formLeft);
-    calc.settings.write("Form2Top", chooserTop);
-    calc.settings.write("Form2Left", chooserLeft);
-    calc.settings.write("Form3Top", chooserTop);
-    calc.settings.write("Form3Left", chooserLeft);
+    calc.settings.write(setting::FormTop, formTop);
+    calc.settings.write(setting::FormLeft, formLeft);
+    calc.settings.write(setting::Form2Top, chooserTop);
+    calc.settings.write(setting::Form2Left, chooserLeft);
+    calc.settings.write(setting::Form3Top, chooserTop);
+    calc.settings.write(setting::Form3Left, chooserLeft);
 }
 
 } // namespace sorba

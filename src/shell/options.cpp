@@ -20,13 +20,13 @@ std::string entryText(int entry)
 void chooseWarnings(WindowState &calc, int entry)
 {
     calc.state.suppressWarnings = entryText(entry);
-    calc.settings.write("AtsNoA", calc.state.suppressWarnings);
+    calc.settings.write(setting::AtsNoA, calc.state.suppressWarnings);
     markMenuEntry(calc.form, MenuId::AAA, entry);
 }
 
 void chooseValueKeptAtExit(WindowState &calc, int entry)
 {
-    calc.settings.write("EndMem", entryText(entry));
+    calc.settings.write(setting::EndMem, entryText(entry));
     // The operation mark's background shows whether the value will be kept.
     const std::string &text = entry == 0 ? calc.state.mainColour : calc.state.exitValueColour;
     if (auto colour = evaluateColourText(text))
@@ -36,7 +36,7 @@ void chooseValueKeptAtExit(WindowState &calc, int entry)
 
 void chooseAlwaysOnTop(WindowState &calc, int entry)
 {
-    calc.settings.write("AllFcs", entryText(entry));
+    calc.settings.write(setting::AllFcs, entryText(entry));
     applyTopmost(calc, entry != 0);
     markMenuEntry(calc.form, MenuId::TTT, entry);
 }

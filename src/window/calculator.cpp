@@ -105,7 +105,7 @@ void Calculator::unload()
     if (m_ended)
         return;
     // Only the readout is saved at exit, whatever the value-kept option says.
-    settings.write("Dumy", readout());
+    settings.write(setting::Dumy, readout());
     fontChooser.unload();
     form.window.loaded = false;
     form.window.visible = false;

@@ -32,23 +32,23 @@ StoredSettings readSettings(Calculator &calc)
 {
     SettingsFile &file = calc.settings;
     StoredSettings stored;
-    stored.fontName = file.readText("FontDef", "System");
-    stored.formTop = file.readInt("FormTop", 0);
-    stored.formLeft = file.readInt("FormLeft", 0);
-    stored.chooserTop = file.readInt("Form2Top", 1830);
-    stored.chooserLeft = file.readInt("Form2Left", 3555);
-    stored.keptReadout = file.readText("Dumy", "0.");
-    stored.keepValue = file.readInt("EndMem", 0);
-    stored.height = file.readInt("SizeH", 855);
-    stored.width = file.readInt("SizeW", 5295);
-    stored.alwaysOnTop = file.readInt("AllFcs", 0);
-    calc.state.uiLanguage = file.readInt("JpFont", 0);
-    calc.state.suppressWarnings = std::to_string(file.readInt("AtsNoA", 0));
-    calc.state.mainColour = file.readText("MColor", "&HFFFF");
-    calc.state.digitColour = file.readText("LColor", "&H404040");
-    calc.state.memoryColour = file.readText("RColor", "&HFF&");
-    calc.state.operatorColour = file.readText("EColor", "&H400000");
-    calc.state.exitValueColour = file.readText("XColor", "&HFFF");
+    stored.fontName = file.read(setting::FontDef);
+    stored.formTop = file.read(setting::FormTop);
+    stored.formLeft = file.read(setting::FormLeft);
+    stored.chooserTop = file.read(setting::Form2Top);
+    stored.chooserLeft = file.read(setting::Form2Left);
+    stored.keptReadout = file.read(setting::Dumy);
+    stored.keepValue = file.read(setting::EndMem);
+    stored.height = file.read(setting::SizeH);
+    stored.width = file.read(setting::SizeW);
+    stored.alwaysOnTop = file.read(setting::AllFcs);
+    calc.state.uiLanguage = file.read(setting::JpFont);
+    calc.state.suppressWarnings = std::to_string(file.read(setting::AtsNoA));
+    calc.state.mainColour = file.read(setting::MColor);
+    calc.state.digitColour = file.read(setting::LColor);
+    calc.state.memoryColour = file.read(setting::RColor);
+    calc.state.operatorColour = file.read(setting::EColor);
+    calc.state.exitValueColour = file.read(setting::XColor);
     return stored;
 }
 
