@@ -5,6 +5,7 @@
 
 #include "colours.h"
 #include "font_fallback.h"
+#include "readout_label.h"
 #include "shell/controls.h"
 
 #include <QAccessible>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +68,12 @@ std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(const QWidget &w
 
 void syncColours(const sorba::Control &control, QWidget &widget)
 {
+    // A widget with no palette of its own inherits the theme's and follows it when it changes.
+    if (control.themeColours) {
+        if (widget.testAttribute(Qt::WA_SetPalette))
+            widget.setPalette(QPalette());
+        return;
+    }
     QPalette palette = widget.palette();
     const auto [textRole, backRole] = colourRoles(widget);
     const QColor text = toQColor(control.foreColor, QApplication::palette());
@@ -139,6 +147,12 @@ QWidget *ModelView::widgetFor(const sorba::Control &control) const
     return it == m_shown.end() ? nullptr : it->second.widget;
 }
 
+void ModelView::setReadout(const sorba::Control &readout, std::vector<const sorba::Control *> marks)
+{
+    m_readout = &readout;
+    m_marks = std::move(marks);
+}
+
 bool ModelView::inSight(const sorba::Control &control) const
 {
     // Controls placed beyond the window's edges, like the keypad, are never drawn.
@@ -162,6 +176,7 @@ void ModelView::sync(const TwipsScale &scale)
         }
         syncWidget(*control, it->second, scale);
     }
+    syncReadoutRoom();
     if (created) {
         // Later controls lie above earlier ones, as the marks lie on the readout.
         for (sorba::Control *control : m_controls) {
@@ -174,7 +189,13 @@ void ModelView::sync(const TwipsScale &scale)
 QWidget *ModelView::createWidget(sorba::Control &control)
 {
     QWidget *widget = nullptr;
-    if (dynamic_cast<sorba::Label *>(&control)) {
+    if (&control == m_readout) {
+        auto *readout = new ReadoutLabel(&m_canvas);
+        readout->setTextFormat(Qt::PlainText);
+        readout->setAlignment(alignmentOf(control.name()));
+        readout->setAutoFillBackground(true);
+        widget = readout;
+    } else if (dynamic_cast<sorba::Label *>(&control)) {
         auto *label = new QLabel(&m_canvas);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(alignmentOf(control.name()));
@@ -194,6 +215,9 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         widget = push;
     } else if (auto *box = dynamic_cast<sorba::CheckBox *>(&control)) {
         auto *check = new QCheckBox(&m_canvas);
+        // A check box is a caption on the window, not a button face: its colours are the
+        // window's roles, as colourRoles() sets them.
+        check->setBackgroundRole(QPalette::Window);
         check->setAutoFillBackground(true);
         QObject::connect(check, &QCheckBox::clicked,
                          [this, box] { m_dispatch([box] { box->click(); }); });
@@ -202,6 +226,7 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         auto *radio = new QRadioButton(&m_canvas);
         // The model keeps the group exclusive; Qt's own grouping would fight it.
         radio->setAutoExclusive(false);
+        radio->setBackgroundRole(QPalette::Window);
         radio->setAutoFillBackground(true);
         QObject::connect(radio, &QRadioButton::clicked,
                          [this, option] { m_dispatch([option] { option->select(); }); });
@@ -248,6 +273,25 @@ void ModelView::syncWidget(sorba::Control &control, Shown &shown, const TwipsSca
         syncListItems(*list, static_cast<QListWidget &>(widget));
     }
     widget.show();
+}
+
+void ModelView::syncReadoutRoom()
+{
+    auto *readout = m_readout ? qobject_cast<ReadoutLabel *>(widgetFor(*m_readout)) : nullptr;
+    if (readout == nullptr)
+        return;
+    // The marks are opaque boxes filled with their back colour, so even a blank mark hides the
+    // digits under it. The text keeps clear of every mark in sight, lit or not, which also
+    // keeps its size steady while marks come and go from key to key.
+    const QRect area = readout->geometry();
+    int covered = 0;
+    for (const sorba::Control *mark : m_marks) {
+        const QWidget *widget = widgetFor(*mark);
+        if (widget == nullptr || widget->isHidden() || !widget->geometry().intersects(area))
+            continue;
+        covered = std::max(covered, widget->geometry().right() + 1 - area.left());
+    }
+    readout->setCoveredLeft(covered);
 }
 
 void ModelView::syncText(const sorba::Control &control, Shown &shown)

@@ -5,6 +5,7 @@
 #include "app/calculator.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace sorba {
 
@@ -14,6 +15,9 @@ FontChooser::FontChooser()
     window.resizeByUser(3600, 4000);
     OK.caption = "OK";
     END.caption = "CANCEL";
+    // The chooser is an ordinary dialog: nothing colours it, so it takes the desktop's colours.
+    for (Control *control : std::initializer_list<Control *>{&Lstfontname, &FNTNAME, &OK, &END})
+        control->themeColours = true;
 }
 
 void FontChooser::ensureLoaded(Calculator &calc)

@@ -55,11 +55,13 @@ void placeHidden(Control &control, int left)
     control.height = 375;
 }
 
-void usePanelFont(Control &control)
+// The panel's controls have a font of their own; their colours are the desktop's.
+void usePanelLook(Control &control)
 {
     control.fontName = std::string(panelFont);
     control.fontSize = panelFontSize;
     control.fontBold = true;
+    control.themeColours = true;
 }
 
 } // namespace
@@ -137,7 +139,7 @@ MainForm::MainForm()
         box.width = place.width;
         box.height = place.height;
         box.visible = false;
-        usePanelFont(box);
+        usePanelLook(box);
         addControl(box);
     }
     for (const CategoryEntry &category : categoryEntries)
@@ -152,7 +154,7 @@ MainForm::MainForm()
         button.width = place.width;
         button.height = place.height;
         button.visible = false;
-        usePanelFont(button);
+        usePanelLook(button);
         addControl(button);
     }
 
@@ -163,7 +165,7 @@ MainForm::MainForm()
         button->width = 615;
         button->height = 375;
         button->enabled = false;
-        usePanelFont(*button);
+        usePanelLook(*button);
         addControl(*button);
     }
     Command3.left = 2520;
