@@ -1,5 +1,6 @@
 // Widgets for labels, text boxes, buttons, check boxes, option buttons and list boxes, placed
-// in twips and coloured and lettered as the model says.
+// in twips and coloured and lettered as the model says; controls nothing colours take the
+// desktop theme's colours, and the readout keeps its whole text clear of the marks.
 
 #include "model_view.h"
 
