@@ -40,6 +40,7 @@ MainWindow::MainWindow(sorba::Calculator &calc, QtPlatform &platform)
               [this](sorba::MenuItem &item) { handle([this, &item] { m_calc.chooseMenu(item); }); })
 {
     setCentralWidget(m_canvas);
+    m_view.setReadout(calc.form.Readout, {&calc.form.MEM1, &calc.form.MEM2});
     // A Japanese input method would take the digits and operators for composition.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     m_canvas->setAttribute(Qt::WA_InputMethodEnabled, false);

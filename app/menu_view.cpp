@@ -56,10 +56,13 @@ void MenuView::addItem(sorba::MenuItem &item, const std::vector<sorba::MenuItem 
 void MenuView::sync()
 {
     for (auto [item, action] : m_actions) {
-        const QString caption = QString::fromStdString(item->caption);
+        // A separator is a line: some styles draw its text beside it and screen readers would
+        // read it out, so it carries none whatever its caption.
+        const bool separator = item->isSeparator();
+        const QString caption = separator ? QString() : QString::fromStdString(item->caption);
         if (action->text() != caption)
             action->setText(caption);
-        action->setSeparator(item->isSeparator());
+        action->setSeparator(separator);
         action->setCheckable(m_inMarkedArray[item] || item->checked);
         action->setChecked(item->checked);
         action->setEnabled(item->enabled);

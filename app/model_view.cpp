@@ -1,11 +1,13 @@
 // Widgets for labels, text boxes, buttons, check boxes, option buttons and list boxes, placed
-// in twips and coloured and lettered as the model says.
+// in twips and coloured and lettered as the model says; controls nothing colours take the
+// desktop theme's colours, and the readout keeps its whole text clear of the marks.
 
 #include "model_view.h"
 
 #include "colours.h"
 #include "font_fallback.h"
 #include "model/controls.h"
+#include "readout_label.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <string_view>
 
 using namespace Qt::StringLiterals;
@@ -66,6 +69,12 @@ std::pair<QPalette::ColorRole, QPalette::ColorRole> colourRoles(const QWidget &w
 
 void syncColours(const sorba::Control &control, QWidget &widget)
 {
+    // A widget with no palette of its own inherits the theme's and follows it when it changes.
+    if (control.themeColours) {
+        if (widget.testAttribute(Qt::WA_SetPalette))
+            widget.setPalette(QPalette());
+        return;
+    }
     QPalette palette = widget.palette();
     const auto [textRole, backRole] = colourRoles(widget);
     const QColor text = toQColor(control.foreColor, QApplication::palette());
@@ -142,6 +151,12 @@ QWidget *ModelView::widgetFor(const sorba::Control &control) const
     return it == m_shown.end() ? nullptr : it->second.widget;
 }
 
+void ModelView::setReadout(const sorba::Control &readout, std::vector<const sorba::Control *> marks)
+{
+    m_readout = &readout;
+    m_marks = std::move(marks);
+}
+
 bool ModelView::inSight(const sorba::Control &control) const
 {
     // Controls placed beyond the window's edges, like the keypad, are never drawn.
@@ -165,6 +180,7 @@ void ModelView::sync(const TwipsScale &scale)
         }
         syncWidget(*control, it->second, scale);
     }
+    syncReadoutRoom();
     if (created) {
         // Later controls lie above earlier ones, as the marks lie on the readout.
         for (sorba::Control *control : m_controls) {
@@ -177,7 +193,13 @@ void ModelView::sync(const TwipsScale &scale)
 QWidget *ModelView::createWidget(sorba::Control &control)
 {
     QWidget *widget = nullptr;
-    if (dynamic_cast<sorba::Label *>(&control)) {
+    if (&control == m_readout) {
+        auto *readout = new ReadoutLabel(&m_canvas);
+        readout->setTextFormat(Qt::PlainText);
+        readout->setAlignment(alignmentOf(control.name()));
+        readout->setAutoFillBackground(true);
+        widget = readout;
+    } else if (dynamic_cast<sorba::Label *>(&control)) {
         auto *label = new QLabel(&m_canvas);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(alignmentOf(control.name()));
@@ -197,6 +219,9 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         widget = push;
     } else if (auto *box = dynamic_cast<sorba::CheckBox *>(&control)) {
         auto *check = new QCheckBox(&m_canvas);
+        // A check box is a caption on the window, not a button face: its colours are the
+        // window's roles, as colourRoles() sets them.
+        check->setBackgroundRole(QPalette::Window);
         check->setAutoFillBackground(true);
         QObject::connect(check, &QCheckBox::clicked,
                          [this, box] { m_dispatch([box] { box->click(); }); });
@@ -205,6 +230,7 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         auto *radio = new QRadioButton(&m_canvas);
         // The model keeps the group exclusive; Qt's own grouping would fight it.
         radio->setAutoExclusive(false);
+        radio->setBackgroundRole(QPalette::Window);
         radio->setAutoFillBackground(true);
         QObject::connect(radio, &QRadioButton::clicked,
                          [this, option] { m_dispatch([option] { option->select(); }); });
@@ -251,6 +277,25 @@ void ModelView::syncWidget(sorba::Control &control, Shown &shown, const TwipsSca
         syncListItems(*list, static_cast<QListWidget &>(widget));
     }
     widget.show();
+}
+
+void ModelView::syncReadoutRoom()
+{
+    auto *readout = m_readout ? qobject_cast<ReadoutLabel *>(widgetFor(*m_readout)) : nullptr;
+    if (readout == nullptr)
+        return;
+    // The marks are opaque boxes filled with their back colour, so even a blank mark hides the
+    // digits under it. The text keeps clear of every mark in sight, lit or not, which also
+    // keeps its size steady while marks come and go from key to key.
+    const QRect area = readout->geometry();
+    int covered = 0;
+    for (const sorba::Control *mark : m_marks) {
+        const QWidget *widget = widgetFor(*mark);
+        if (widget == nullptr || widget->isHidden() || !widget->geometry().intersects(area))
+            continue;
+        covered = std::max(covered, widget->geometry().right() + 1 - area.left());
+    }
+    readout->setCoveredLeft(covered);
 }
 
 void ModelView::syncText(const sorba::Control &control, Shown &shown)

@@ -27,6 +27,9 @@ public:
     ModelView(QWidget &canvas, const sorba::Form &form, std::vector<sorba::Control *> controls,
               Dispatch dispatch);
 
+    /// The readout and the marks that lie over its corner: the readout is drawn as a number
+    /// display that keeps its whole text clear of them. Set before the first sync.
+    void setReadout(const sorba::Control &readout, std::vector<const sorba::Control *> marks);
     void sync(const TwipsScale &scale);
     /// A name for screen readers, followed by the control's text when it shows one.
     void setAccessiblePrefix(const sorba::Control &control, QString prefix);
@@ -46,6 +49,7 @@ private:
     QWidget *createWidget(sorba::Control &control);
     void syncWidget(sorba::Control &control, Shown &shown, const TwipsScale &scale);
     void syncText(const sorba::Control &control, Shown &shown);
+    void syncReadoutRoom();
 
     QWidget &m_canvas;
     const sorba::Form &m_form;
@@ -53,4 +57,6 @@ private:
     Dispatch m_dispatch;
     std::map<const sorba::Control *, Shown> m_shown;
     std::map<const sorba::Control *, QString> m_accessiblePrefixes;
+    const sorba::Control *m_readout = nullptr;
+    std::vector<const sorba::Control *> m_marks;
 };

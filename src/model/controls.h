@@ -56,6 +56,9 @@ public:
     std::string accessibleName;
     Colour foreColor = 0x00000000;
     Colour backColor = 0x00FFFFFF;
+    /// Nothing colours this control: hosts draw it in the desktop theme's colours, while
+    /// foreColor and backColor keep the values scripts read.
+    bool themeColours = false;
 };
 
 class Label : public Control

@@ -2,6 +2,8 @@
 
 #include "model/font_chooser.h"
 
+#include <initializer_list>
+
 namespace sorba {
 
 FontChooser::FontChooser()
@@ -10,6 +12,9 @@ FontChooser::FontChooser()
     window.resizeByUser(3600, 4000);
     OK.caption = "OK";
     END.caption = "CANCEL";
+    // The chooser is an ordinary dialog: nothing colours it, so it takes the desktop's colours.
+    for (Control *control : std::initializer_list<Control *>{&Lstfontname, &FNTNAME, &OK, &END})
+        control->themeColours = true;
 }
 
 void FontChooser::unload()

@@ -56,11 +56,13 @@ void placeHidden(Control &control, int left)
     control.height = 375;
 }
 
-void usePanelFont(Control &control)
+// The panel's controls have a font of their own; their colours are the desktop's.
+void usePanelLook(Control &control)
 {
     control.fontName = std::string(panelFont);
     control.fontSize = panelFontSize;
     control.fontBold = true;
+    control.themeColours = true;
 }
 
 } // namespace
@@ -138,7 +140,7 @@ MainForm::MainForm()
         box.width = place.width;
         box.height = place.height;
         box.visible = false;
-        usePanelFont(box);
+        usePanelLook(box);
         addControl(box);
     }
     for (const CategoryEntry &category : categoryEntries)
@@ -153,7 +155,7 @@ MainForm::MainForm()
         button.width = place.width;
         button.height = place.height;
         button.visible = false;
-        usePanelFont(button);
+        usePanelLook(button);
         addControl(button);
     }
 
@@ -164,7 +166,7 @@ MainForm::MainForm()
         button->width = 615;
         button->height = 375;
         button->enabled = false;
-        usePanelFont(*button);
+        usePanelLook(*button);
         addControl(*button);
     }
     Command3.left = 2520;

@@ -2,6 +2,7 @@
 // only when a value really changes.
 
 #include "model/controls.h"
+#include "model/font_chooser.h"
 #include "model/main_form.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +88,34 @@ TEST(MainForm, FindsControlsFormsAndMenuItemsByPath)
         SCOPED_TRACE(row.line);
         EXPECT_EQ(form.find(row.path) != nullptr, row.found);
     }
+}
+
+TEST(MainForm, OnlyControlsNothingColoursTakeTheThemeColours)
+{
+    MainForm form;
+    FontChooser chooser;
+    struct Row
+    {
+        int line;
+        const Control *control;
+        bool theme;
+    };
+    const Row rows[] = {
+        {__LINE__, &form.Readout, false},   {__LINE__, &form.MEM1, false},
+        {__LINE__, &form.MEM2, false},      {__LINE__, &form.Check(1), true},
+        {__LINE__, &form.Check(10), true},  {__LINE__, &form.Option(1), true},
+        {__LINE__, &form.Option(11), true}, {__LINE__, &form.Command3, true},
+        {__LINE__, &form.Command4, true},   {__LINE__, &chooser.Lstfontname, true},
+        {__LINE__, &chooser.FNTNAME, true}, {__LINE__, &chooser.OK, true},
+        {__LINE__, &chooser.END, true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(row.control->themeColours, row.theme);
+    }
+    // Scripts still read the designed colours of a theme-coloured control.
+    EXPECT_EQ(form.Check(4).property("foreColor"), PropertyValue(0.0));
+    EXPECT_EQ(form.Check(4).property("backColor"), PropertyValue(double(0x00FFFFFF)));
 }
 
 TEST(MainForm, MenuTreeNestsByLevel)
