@@ -13,6 +13,8 @@ namespace sorba {
 
 namespace {
 
+constexpr std::size_t growth = 4096;
+
 FileRead notRead(int error)
 {
     return {error == ENOENT ? ReadResult::Missing : ReadResult::Failed, {}, {}};
@@ -38,11 +40,15 @@ FileRead readRegularFile(int folderFd, const char *name)
     if (::fstat(fd.get(), &read.status) != 0 || !S_ISREG(read.status.st_mode))
         return {};
 
-    // One byte past the limit tells a file of exactly the limit from a longer one.
-    constexpr std::size_t chunk = 65536;
+    // Room for the size the file claims and one byte more, which shows the end; a file that
+    // grows meanwhile, or claims no size (as many under /proc do), gets room as it goes. One
+    // byte past the limit tells a file of exactly the limit from a longer one.
+    const auto claimed = static_cast<std::size_t>(std::max<off_t>(read.status.st_size, 0));
+    read.text.resize(std::min(claimed, fileSizeLimit) + 1);
     std::size_t length = 0;
     while (length <= fileSizeLimit) {
-        read.text.resize(length + std::min(chunk, fileSizeLimit + 1 - length));
+        if (length == read.text.size())
+            read.text.resize(std::min(std::max(2 * length, growth), fileSizeLimit + 1));
         const ssize_t count =
             ::read(fd.get(), read.text.data() + length, read.text.size() - length);
         if (count == 0)
