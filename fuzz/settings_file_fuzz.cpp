@@ -22,29 +22,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One folder for the whole run, in shared memory when there is some: every input is written.
-const fs::path &folder()
+// A folder of its own for each input, in shared memory when there is some: libFuzzer ends a run
+// without the handlers that could clear away a folder kept for the whole run.
+class InputFolder
 {
-    static const fs::path path = [] {
+public:
+    InputFolder()
+    {
         const fs::path base =
             ::access("/dev/shm", W_OK) == 0 ? fs::path("/dev/shm") : fs::temp_directory_path();
         std::string pattern = (base / "sorba-fuzz-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             std::abort();
-        std::atexit([] {
-            std::error_code error;
-            fs::remove_all(folder(), error);
-        });
-        return fs::path(pattern);
-    }();
-    return path;
-}
+        m_path = pattern;
+    }
+    ~InputFolder()
+    {
+        std::error_code error;
+        fs::remove_all(m_path, error);
+    }
+    InputFolder(const InputFolder &) = delete;
+    InputFolder &operator=(const InputFolder &) = delete;
+
+    const fs::path &path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
 
 void checkFile(const std::string &fileText, std::string_view key, std::string_view value)
 {
-    const fs::path file = folder() / "SORBA.INI";
+    const InputFolder folder;
+    const fs::path file = folder.path() / "SORBA.INI";
     std::ofstream(file, std::ios::binary | std::ios::trunc) << fileText;
-    SettingsFile settings(folder(), SettingsFile::Fallback::None);
+    SettingsFile settings(folder.path(), SettingsFile::Fallback::None);
     // Every key through the file; the two typed readings of one key besides, as the rest would
     // only repeat them at the price of a file read each.
     for (const std::string_view each : keys)
@@ -60,7 +71,8 @@ void checkFile(const std::string &fileText, std::string_view key, std::string_vi
                 "a value written reads back trimmed and cut");
     }
     std::error_code error;
-    require(std::distance(fs::directory_iterator(folder(), error), fs::directory_iterator()) == 1,
+    require(std::distance(fs::directory_iterator(folder.path(), error), fs::directory_iterator()) ==
+                1,
             "nothing but the settings file is left");
 }
 
