@@ -16,3 +16,5 @@ ctest --preset dev -j "$jobs"
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j "$jobs"
+
+scripts/fuzz.sh --ci # each fuzz target for 20 s over its seeds

@@ -3,8 +3,14 @@
 
 #include "settings/file_replace.h"
 
-#include <array>
+#include "settings/file_descriptor.h"
+#include "settings/file_read.h"
+#include "settings/temporary_file.h"
+
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <ctime>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/file.h>
@@ -17,69 +23,48 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FileDescriptor
+// A file-size limit (ulimit -f) answers a write beyond it with SIGXFSZ, which ends the process.
+// The signal is blocked for this thread alone while the temporary file is written, so write()
+// fails with EFBIG instead, and a signal raised meanwhile is taken off the queue before the mask
+// comes back. Setting SIG_IGN would have changed the whole process for good, behind the back
+// of whoever owns its signals.
+class FileSizeSignalBlock
 {
 public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~FileDescriptor()
+    FileSizeSignalBlock()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        sigemptyset(&m_signal);
+        sigaddset(&m_signal, SIGXFSZ);
+        ::pthread_sigmask(SIG_BLOCK, &m_signal, &m_oldMask);
+        m_wasPending = isPending();
     }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-
-    int get() const { return m_fd; }
-    bool isOpen() const { return m_fd >= 0; }
-    // Closing can report a delayed write error, so the caller wants its result.
-    bool close()
+    ~FileSizeSignalBlock()
     {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
+        if (!m_wasPending && isPending()) {
+            const timespec noWait{};
+            ::sigtimedwait(&m_signal, nullptr, &noWait);
+        }
+        ::pthread_sigmask(SIG_SETMASK, &m_oldMask, nullptr);
     }
+    FileSizeSignalBlock(const FileSizeSignalBlock &) = delete;
+    FileSizeSignalBlock &operator=(const FileSizeSignalBlock &) = delete;
 
 private:
-    int m_fd;
-};
-
-using FileStatus = struct stat;
-
-enum class ReadStatus { Missing, Read, Failed };
-
-struct FileRead
-{
-    ReadStatus status = ReadStatus::Failed;
-    std::string text;
-};
-
-FileRead readAll(int fd)
-{
-    FileRead result{ReadStatus::Read, {}};
-    std::array<char, 65536> buffer{};
-    for (;;) {
-        const ssize_t count = ::read(fd, buffer.data(), buffer.size());
-        if (count == 0)
-            return result;
-        if (count < 0 && errno != EINTR)
-            return {};
-        if (count > 0)
-            result.text.append(buffer.data(), static_cast<std::size_t>(count));
+    static bool isPending()
+    {
+        sigset_t pending;
+        sigemptyset(&pending);
+        return ::sigpending(&pending) == 0 && sigismember(&pending, SIGXFSZ) == 1;
     }
-}
 
-FileRead readAt(int folderFd, const char *name)
-{
-    FileDescriptor fd(::openat(folderFd, name, O_RDONLY | O_CLOEXEC));
-    if (!fd.isOpen())
-        return {errno == ENOENT ? ReadStatus::Missing : ReadStatus::Failed, {}};
-    return readAll(fd.get());
-}
+    sigset_t m_signal{};
+    sigset_t m_oldMask{};
+    bool m_wasPending = false;
+};
 
 bool writeAll(int fd, std::string_view text)
 {
+    const FileSizeSignalBlock block;
     while (!text.empty()) {
         const ssize_t count = ::write(fd, text.data(), text.size());
         if (count < 0 && errno != EINTR)
@@ -90,31 +75,80 @@ bool writeAll(int fd, std::string_view text)
     return true;
 }
 
-// Someone who keeps the settings in a dotfiles folder links to them; the link must survive.
-fs::path followLink(const fs::path &file)
+// Someone who keeps the settings in a dotfiles folder links to them; the link must survive. The
+// chain is followed link by link, so a link to a file not created yet leads to where that file
+// will be. Nothing comes back for a loop or a link that cannot be read.
+std::optional<fs::path> linkTarget(const fs::path &file)
 {
-    std::error_code error;
-    if (!fs::is_symlink(file, error))
-        return file;
-    fs::path target = fs::canonical(file, error);
-    return error ? file : target;
+    constexpr int mostLinks = 40; // the kernel's own limit on links in one path
+    fs::path current = file;
+    for (int followed = 0; followed <= mostLinks; ++followed) {
+        FileStatus status{};
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return current;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+            return std::nullopt;
+        target.resize(static_cast<std::size_t>(length));
+        // Relative to the link's folder; ".." is left to the kernel, which knows the real path.
+        current =
+            fs::path(target).is_absolute() ? fs::path(target) : current.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+// Whether fd now has that owner and group; -1 for either leaves it as it is.
+bool changeOwner(int fd, uid_t owner, gid_t group)
+{
+    return ::fchown(fd, owner, group) == 0;
+}
+
+// The replacement keeps the owner, group and mode of the old file as far as the process may set
+// them: root gives a user's file back to the user, so that the user can go on writing it; anyone
+// else keeps at least the group when a member of it, and otherwise the file is the writer's, as
+// a new file would be. A new file gets the mode the umask leaves, and root creating one in a
+// user's folder gives it to that folder's owner for the same reason.
+bool keepOwnership(int temporaryFd, int folderFd, const FileRead &old)
+{
+    constexpr auto unchanged = static_cast<uid_t>(-1);
+    if (old.result == ReadResult::Missing) {
+        FileStatus folder{};
+        if (::geteuid() == 0 && ::fstat(folderFd, &folder) == 0 && folder.st_uid != 0)
+            changeOwner(temporaryFd, folder.st_uid, folder.st_gid);
+        return true;
+    }
+    if (!changeOwner(temporaryFd, old.status.st_uid, old.status.st_gid))
+        changeOwner(temporaryFd, unchanged, old.status.st_gid);
+    // After the owner: changing the owner clears the set-ID bits.
+    return ::fchmod(temporaryFd, old.status.st_mode & 07777) == 0;
 }
 
 } // namespace
 
 std::optional<std::string> readFileText(const fs::path &file)
 {
-    FileRead read = readAt(AT_FDCWD, file.c_str());
-    if (read.status != ReadStatus::Read)
+    FileRead read = readRegularFile(AT_FDCWD, file.c_str());
+    if (read.result == ReadResult::TooLong) {
+        // The line cut at the limit is incomplete, so it is left out with all that follows.
+        const std::size_t lastLineEnd = read.text.rfind('\n');
+        read.text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+        return std::move(read.text);
+    }
+    if (read.result != ReadResult::Read)
         return std::nullopt;
     return std::move(read.text);
 }
 
 bool replaceFileText(const fs::path &file, const TextChange &change)
 {
-    const fs::path target = followLink(file);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string name = target.filename().string();
+    const std::optional<fs::path> target = linkTarget(file);
+    if (!target)
+        return false;
+    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    const std::string name = target->filename().string();
+    if (name.empty())
+        return false;
 
     // The lock sits on the folder rather than the file: the file is replaced by every write and
     // may not exist yet. Where the file system cannot lock, the rename still keeps it whole.
@@ -124,41 +158,30 @@ bool replaceFileText(const fs::path &file, const TextChange &change)
     while (::flock(folderFd.get(), LOCK_EX) != 0 && errno == EINTR) {
     }
 
-    // A file that exists but cannot be read must not be replaced by a fresh one: its other
-    // lines would be lost.
-    const FileRead old = readAt(folderFd.get(), name.c_str());
-    if (old.status == ReadStatus::Failed)
+    // A file that exists but cannot be read whole must not be replaced by a fresh one: its other
+    // lines would be lost. Nor is anything but a regular file ever replaced.
+    const FileRead old = readRegularFile(folderFd.get(), name.c_str());
+    if (old.result != ReadResult::Read && old.result != ReadResult::Missing)
         return false;
     const std::string text = change(
-        old.status == ReadStatus::Read ? std::optional<std::string>(old.text) : std::nullopt);
-    if (old.status == ReadStatus::Read && text == old.text)
+        old.result == ReadResult::Read ? std::optional<std::string>(old.text) : std::nullopt);
+    if (old.result == ReadResult::Read && text == old.text)
         return true;
-
-    std::string temporaryName;
-    int created = -1;
-    for (int attempt = 0; attempt < 100 && created < 0; ++attempt) {
-        temporaryName =
-            '.' + name + '.' + std::to_string(::getpid()) + '.' + std::to_string(attempt) + ".tmp";
-        created = ::openat(folderFd.get(), temporaryName.c_str(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (created < 0 && errno != EEXIST)
-            return false;
-    }
-    FileDescriptor temporary(created);
-    if (!temporary.isOpen())
+    // A longer file could not be read back whole.
+    if (text.size() > fileSizeLimit)
         return false;
 
-    // The replacement keeps the permissions the old file had.
-    FileStatus oldStatus{};
-    bool written = old.status == ReadStatus::Missing ||
-                   (::fstatat(folderFd.get(), name.c_str(), &oldStatus, 0) == 0 &&
-                    ::fchmod(temporary.get(), oldStatus.st_mode & 07777) == 0);
-    written = written && writeAll(temporary.get(), text) && ::fsync(temporary.get()) == 0;
-    written = temporary.close() && written;
-    written = written &&
-              ::renameat(folderFd.get(), temporaryName.c_str(), folderFd.get(), name.c_str()) == 0;
+    removeStaleTemporaryFiles(folderFd.get(), name);
+    std::optional<TemporaryFile> temporary = createTemporaryFile(folderFd.get(), name);
+    if (!temporary)
+        return false;
+    bool written = keepOwnership(temporary->fd.get(), folderFd.get(), old);
+    written = written && writeAll(temporary->fd.get(), text) && ::fsync(temporary->fd.get()) == 0;
+    written = temporary->fd.close() && written;
+    written = written && ::renameat(folderFd.get(), temporary->name.c_str(), folderFd.get(),
+                                    name.c_str()) == 0;
     if (!written) {
-        ::unlinkat(folderFd.get(), temporaryName.c_str(), 0);
+        ::unlinkat(folderFd.get(), temporary->name.c_str(), 0);
         return false;
     }
     // Makes the rename itself durable; the new file is complete whether or not this succeeds.

@@ -2,6 +2,7 @@
 // files, read-only folders, a full disk and two copies of the program writing at once.
 
 #include "settings/settings_file.h"
+#include "support/settings_folder.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -22,35 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::literals;
-
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "sorba-settings-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data()) != nullptr ? fs::path(pattern) : fs::path();
-        // Open to all, so a test process that gave up root can still reach what lies inside.
-        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_exec |
-                                    fs::perms::others_exec | fs::perms::others_read);
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        for (const auto &entry : fs::recursive_directory_iterator(m_path, error)) {
-            if (entry.is_directory(error))
-                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::remove_all(m_path, error);
-    }
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-
-    const fs::path &path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
+using testing::namesIn;
+using testing::readFile;
+using testing::TempFolder;
+using testing::writeFile;
 
 class EnvironmentVariable
 {
@@ -77,29 +53,6 @@ private:
     const char *m_name;
     std::optional<std::string> m_old;
 };
-
-void writeFile(const fs::path &file, std::string_view text)
-{
-    std::ofstream(file, std::ios::binary) << text;
-}
-
-std::optional<std::string> readFile(const fs::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::set<std::string> namesIn(const fs::path &folder)
-{
-    std::set<std::string> names;
-    for (const auto &entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
 
 std::string repeated(std::string_view text, int count)
 {
