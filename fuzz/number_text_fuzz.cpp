@@ -2,8 +2,8 @@
 // (the input's first eight bytes, and the number its text starts with) formatted with every
 // pattern and read back.
 
-#include "engine/readout_format.h"
 #include "fuzz_check.h"
+#include "text/readout_format.h"
 
 #include <array>
 #include <cfenv>
