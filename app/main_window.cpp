@@ -1,10 +1,13 @@
-// Event routing of the main window: keys, the posted Enter, the close box, drags and moves.
-// Every event is handled to completion and followed by a sync from the model.
+// Event routing of the main window: keys, the mouse on the readout and the background, the
+// posted Enter, the close box, drags and moves. Every event is handled to completion and
+// followed by a sync from the model.
 
 #include "main_window.h"
 
+#include "help_window.h"
 #include "key_translation.h"
 #include "qt_platform.h"
+#include "shell/language.h"
 #include "window/calculator.h"
 
 #include <QApplication>
@@ -12,6 +15,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QWindow>
@@ -139,6 +143,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         if (isOwnKeyTarget(watched))
             return handleKey(*event);
         break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (handleMouse(watched, static_cast<const QMouseEvent &>(*event)))
+            return true;
+        break;
     default:
         break;
     }
@@ -171,6 +180,39 @@ bool MainWindow::handleKey(QEvent &event)
     return !stroke.leaveToMenus;
 }
 
+// The mouse.
+
+bool MainWindow::handleMouse(QObject *watched, const QMouseEvent &event)
+{
+    const QWidget *readout = m_view.widgetFor(m_calc.form.Readout);
+    const bool onReadout = readout != nullptr && watched == readout;
+    // A press on a mark that takes no mouse comes up to the background as well; only a press
+    // on no control at all is the background's.
+    const bool onBackground =
+        watched == m_canvas && m_canvas->childAt(event.position().toPoint()) == nullptr;
+    if (!onReadout && !onBackground)
+        return false;
+    sorba::MouseButton button = sorba::MouseButton::Middle;
+    if (event.button() == Qt::LeftButton)
+        button = sorba::MouseButton::Left;
+    else if (event.button() == Qt::RightButton)
+        button = sorba::MouseButton::Right;
+    const bool shift = event.modifiers().testFlag(Qt::ShiftModifier);
+    // The second press of a double click with the left button is the double click alone.
+    if (event.type() == QEvent::MouseButtonDblClick && button == sorba::MouseButton::Left) {
+        if (onReadout)
+            handle([this] { m_calc.doubleClickReadout(); });
+        return true;
+    }
+    handle([this, onReadout, button, shift] {
+        if (onReadout)
+            m_calc.mouseDownOnReadout(button, shift);
+        else
+            m_calc.mouseDownOnWindow(button);
+    });
+    return true;
+}
+
 void MainWindow::postEnter()
 {
     QCoreApplication::postEvent(this, new QEvent(postedEnterType()));
@@ -199,7 +241,7 @@ bool MainWindow::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-// Closing, staying on top, the popup menu.
+// Closing, staying on top, the popup menu, help.
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
@@ -211,7 +253,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::endProgram()
 {
     m_dragSettled.stop();
+    if (m_help)
+        m_help->close();
     hide();
+}
+
+void MainWindow::showHelp(const QString &helpFile)
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->openContents(helpFile, sorba::windowInEnglish(m_calc));
 }
 
 void MainWindow::setTopmost(bool topmost)

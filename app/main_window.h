@@ -3,17 +3,20 @@
 // hands it to the keyboard map, and turns the close box, the user's drags and moves into the
 // model's events. It keeps no calculator state.
 
+#include "help_window.h"
 #include "menu_view.h"
 #include "model_view.h"
 #include "twips.h"
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
 #include <optional>
 
+class QMouseEvent;
 class QtPlatform;
 
 namespace sorba {
@@ -40,11 +43,15 @@ public:
     void setTopmost(bool topmost);
     /// Shows an item's submenu as a popup at a screen position; a chosen item runs its action.
     void popUpMenu(sorba::MenuItem &item, QPoint position);
+    /// Opens the help window at the help file's contents, in the language the window shows.
+    void showHelp(const QString &helpFile);
     /// The program has ended: the window goes away and no event reaches the calculator again.
     void endProgram();
 
     /// The widget of a control, or nullptr while the control has never been in sight.
     QWidget *widgetFor(const sorba::Control &control) const { return m_view.widgetFor(control); }
+    /// The help window, or nullptr while help has not been opened.
+    HelpWindow *helpWindow() const { return m_help; }
 
 protected:
     bool event(QEvent *event) override;
@@ -59,6 +66,7 @@ private:
     void handle(const std::function<void()> &action);
     bool isOwnKeyTarget(QObject *watched) const;
     bool handleKey(QEvent &event);
+    bool handleMouse(QObject *watched, const QMouseEvent &event);
     void deliverPostedEnter();
     TwipsScale scale() const;
     QSize outerSize() const;
@@ -90,4 +98,6 @@ private:
     /// The inner size the window is held at while the unit panel is shown.
     std::optional<QSize> m_heldSize;
     bool m_watchingScreen = false;
+    /// Made the first time help is opened; a child window, so it closes with the program.
+    QPointer<HelpWindow> m_help;
 };

@@ -3,6 +3,7 @@
 
 #include "qt_platform.h"
 
+#include "about_dialog.h"
 #include "colours.h"
 #include "main_window.h"
 #include "twips.h"
@@ -10,14 +11,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
-#include <QUrl>
 
 namespace {
 
@@ -103,7 +102,16 @@ void QtPlatform::showPopupMenu(sorba::MenuItem &menu, int x, int y)
 
 void QtPlatform::openHelp(const std::filesystem::path &helpFile)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(helpFile.string())));
+    if (m_window)
+        m_window->showHelp(QString::fromStdString(helpFile.string()));
+}
+
+void QtPlatform::showAbout(sorba::AboutForm &about)
+{
+    if (m_window)
+        m_window->sync();
+    AboutDialog dialog(about, m_window);
+    dialog.exec();
 }
 
 sorba::ScreenMetrics QtPlatform::screenMetrics()

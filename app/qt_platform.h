@@ -1,7 +1,7 @@
 #pragma once
 // The desktop services the calculator asks for, done with Qt: message boxes, the posted Enter,
-// the clipboard, the colour dialog, font names, staying on top, popup menus, help, screen
-// metrics, the program folder and ending the program.
+// the clipboard, the colour dialog, font names, staying on top, popup menus, help, the About
+// box, screen metrics, the program and data folders and ending the program.
 
 #include "model/platform.h"
 
@@ -26,8 +26,10 @@ public:
     void setTopmost(bool topmost) override;
     void showPopupMenu(sorba::MenuItem &menu, int x, int y) override;
     void openHelp(const std::filesystem::path &helpFile) override;
+    void showAbout(sorba::AboutForm &about) override;
     sorba::ScreenMetrics screenMetrics() override;
     std::filesystem::path programFolder() override { return m_programFolder; }
+    std::filesystem::path dataFolder() override { return m_programFolder; }
     void endProgram() override;
 
 private:

@@ -187,6 +187,11 @@ void MainForm::registerObject(ModelObject &object)
     m_byPath.insert_or_assign(object.path(), &object);
 }
 
+void MainForm::registerObject(ModelObject &object, std::string path)
+{
+    m_byPath.insert_or_assign(std::move(path), &object);
+}
+
 void MainForm::buildMenus()
 {
     // The table lists the items in menu order; a level deeper than the previous row's opens

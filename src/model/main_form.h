@@ -62,6 +62,8 @@ public:
     ModelObject *find(std::string_view path) const;
     /// Registers another form (the font chooser, the About box) so that paths reach it.
     void registerObject(ModelObject &object);
+    /// The same under a path of its own, for a control whose name the main window uses too.
+    void registerObject(ModelObject &object, std::string path);
 
 private:
     void addControl(Control &control);

@@ -12,6 +12,7 @@
 
 namespace sorba {
 
+class AboutForm;
 class MenuItem;
 
 struct ScreenMetrics
@@ -51,10 +52,15 @@ public:
     virtual void showPopupMenu(MenuItem &menu, int x, int y) = 0;
     /// Opens the help file at its contents page.
     virtual void openHelp(const std::filesystem::path &helpFile) = 0;
+    /// Shows the About box modal; returns once it has closed, by its OK or otherwise.
+    virtual void showAbout(AboutForm &about) = 0;
 
     virtual ScreenMetrics screenMetrics() = 0;
     /// The folder that holds the program.
     virtual std::filesystem::path programFolder() = 0;
+    /// The folder that holds the program's data files such as the help file: the program
+    /// folder, or the installed data folder for an installed copy.
+    virtual std::filesystem::path dataFolder() = 0;
     /// Ends the program: every window closes and no further handler runs.
     virtual void endProgram() = 0;
 };

@@ -22,6 +22,12 @@ void applyStartUpEnglish(WindowState &calc)
     calc.form.applyCaptions(CaptionSet::EnglishAtStartUp);
 }
 
+bool windowInEnglish(const WindowState &calc)
+{
+    // The mark of the language menu stands on the last choice, or on the start-up language.
+    return calc.form.menu(MenuId::JJJ, 1).checked;
+}
+
 void applyAccessibleNames(WindowState &calc)
 {
     const bool english = calc.state.english();

@@ -12,5 +12,8 @@ void chooseLanguage(WindowState &calc, int entry);
 void applyAccessibleNames(WindowState &calc);
 /// The English captions that start-up sets when the program starts in English.
 void applyStartUpEnglish(WindowState &calc);
+/// Whether the window speaks English now, as its caption and menus do: they follow the
+/// language menu at once, while messages wait for the next start-up.
+bool windowInEnglish(const WindowState &calc);
 
 } // namespace sorba

@@ -4,6 +4,7 @@
 // whole can do (unload, run the start-up again, the operator key's era conversion) reaches the
 // features as hooks that the window wires in from above.
 
+#include "model/about_form.h"
 #include "model/font_chooser.h"
 #include "model/main_form.h"
 #include "model/platform.h"
@@ -42,7 +43,7 @@ public:
     MainForm form;
     FontChooser fontChooser;
     /// The About box exists only while it is shown.
-    Form aboutForm{"About_Form"};
+    AboutForm aboutForm;
     /// "M" while the memory mark should be lit, otherwise empty.
     std::string memoryIndicator;
     WindowHooks hooks;

@@ -9,6 +9,8 @@
 #include "engine/tax.h"
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
+#include "shell/clipboard.h"
+#include "shell/help_about.h"
 #include "shell/language.h"
 #include "shell/layout.h"
 #include "shell/options.h"
@@ -29,8 +31,12 @@ Calculator::Calculator(Platform &platform_, SettingsFile &settings_)
     wireMenus();
     for (ModelObject *object : std::initializer_list<ModelObject *>{
              &fontChooser.window, &fontChooser.Lstfontname, &fontChooser.FNTNAME, &fontChooser.OK,
-             &fontChooser.END, &aboutForm})
+             &fontChooser.END, &aboutForm.window, &aboutForm.Label1, &aboutForm.Label3})
         form.registerObject(*object);
+    // The About box's OK shares its name with the main window's copy button, so each control
+    // of the box is also reached through the box: "About_Form.Command1".
+    for (Control *control : aboutForm.controls())
+        form.registerObject(*control, aboutForm.window.name() + "." + control->path());
 }
 
 void Calculator::wireControls()
@@ -52,6 +58,9 @@ void Calculator::wireControls()
         form.Check(checkBoxNumber(box)).onClick = [this, box] { targetBoxClicked(*this, box); };
     for (int button = 1; button <= unitButtonCount; ++button)
         form.Option(button).onClick = [this, button] { unitButtonSelected(*this, button); };
+    form.Command1.onClick = [this] { copyByReadoutButton(*this); };
+    form.Command2.onClick = [this] { pasteByReadoutButton(*this); };
+    aboutForm.Command1.onClick = [this] { aboutForm.unload(); };
     form.Command3.onClick = [this] { returnToKeypad(*this); };
     form.Command4.onClick = [this] { exitFromUnitPanel(*this); };
     // While the unit panel is shown its own fixed-size rule stands in for the keypad's.
@@ -73,6 +82,8 @@ void Calculator::wireMenus()
             form.menu(id, entry).onClick = [this, action, entry] { action(*this, entry); };
     };
     on(MenuId::All_Cancel, allCancel);
+    on(MenuId::Menu_Copy, copyReadout);
+    on(MenuId::Clip_Menu, pasteReadout);
     on(MenuId::Text_Mem, storeMemory);
     on(MenuId::Text_PlsMem, addToMemory);
     on(MenuId::Text_TakeMem, subtractFromMemory);
@@ -92,6 +103,8 @@ void Calculator::wireMenus()
     onEntries(MenuId::JJJ, chooseLanguage);
     onEntries(MenuId::AAA, chooseWarnings);
     onEntries(MenuId::TNN, chooseUnitPanel);
+    form.menu(MenuId::HHH, 0).onClick = [this] { openHelpContents(*this); };
+    on(MenuId::VER_FORM, showAboutBox);
 }
 
 void Calculator::load()
@@ -129,6 +142,24 @@ void Calculator::chooseMenu(MenuItem &item)
 {
     if (!m_ended && item.enabled && item.onClick)
         item.onClick();
+}
+
+void Calculator::mouseDownOnReadout(MouseButton button, bool shift)
+{
+    if (!m_ended)
+        sorba::mouseDownOnReadout(*this, button, shift);
+}
+
+void Calculator::mouseDownOnWindow(MouseButton button)
+{
+    if (!m_ended)
+        sorba::mouseDownOnWindow(*this, button);
+}
+
+void Calculator::doubleClickReadout()
+{
+    if (!m_ended)
+        form.Command1.press();
 }
 
 } // namespace sorba

@@ -3,6 +3,7 @@
 // feature operations and routes the events a host delivers. Hosts build one and keep no state
 // of their own.
 
+#include "shell/context_menu.h"
 #include "state/window_state.h"
 
 namespace sorba {
@@ -24,6 +25,12 @@ public:
     void keyChar(char32_t character);
     /// The user chose a menu item (from the menu bar or the context menu).
     void chooseMenu(MenuItem &item);
+    /// A mouse button pressed on the readout; shift when Shift is held.
+    void mouseDownOnReadout(MouseButton button, bool shift);
+    /// A mouse button pressed on the window's background.
+    void mouseDownOnWindow(MouseButton button);
+    /// A double click on the readout.
+    void doubleClickReadout();
 
 private:
     void wireControls();

@@ -1,5 +1,5 @@
 // What each key does: digits and operators, the marks in MEM2, memory, the era conversions,
-// copy and exit.
+// copy, paste and exit.
 
 #include "window/keyboard.h"
 
@@ -8,6 +8,7 @@
 #include "engine/operators.h"
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
+#include "shell/clipboard.h"
 #include "window/calculator.h"
 
 #include <string_view>
@@ -73,12 +74,6 @@ void operatorPath(Calculator &calc, char32_t character)
     }
 }
 
-void copyReadout(Calculator &calc)
-{
-    calc.platform.clipboardClear();
-    calc.platform.clipboardSetText(calc.readout());
-}
-
 } // namespace
 
 void handleKeyChar(Calculator &calc, char32_t character)
@@ -142,6 +137,9 @@ void handleKeyDown(Calculator &calc, int keyCode, int modifierMask)
     std::string &mark = calc.form.MEM2.caption;
     if (ctrl && keyCode == 67)
         copyReadout(calc);
+    // Ctrl+V pastes as the paste menu item does; its control character then does nothing.
+    if (ctrl && keyCode == 86)
+        pasteReadout(calc);
     if (keyCode == 77) {
         if (ctrl)
             storeMemory(calc);

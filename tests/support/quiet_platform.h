@@ -2,6 +2,7 @@
 // A desktop for tests and benchmarks: it records message boxes and posted Enters, holds a
 // clipboard, and answers nothing else of interest. Also a temporary program folder.
 
+#include "model/about_form.h"
 #include "model/platform.h"
 
 #include <cstdlib>
@@ -33,8 +34,11 @@ public:
     void setTopmost(bool /*topmost*/) override {}
     void showPopupMenu(MenuItem & /*menu*/, int /*x*/, int /*y*/) override {}
     void openHelp(const std::filesystem::path & /*helpFile*/) override {}
+    /// The box is closed with its OK at once.
+    void showAbout(AboutForm &about) override { about.Command1.press(); }
     ScreenMetrics screenMetrics() override { return {}; }
     std::filesystem::path programFolder() override { return m_folder; }
+    std::filesystem::path dataFolder() override { return m_folder; }
     void endProgram() override { ended = true; }
 
     std::vector<std::string> boxes;

@@ -21,7 +21,15 @@ constexpr std::string_view menuNames[] = {
     "Mem_Text",    "Mem_Cear", "Syohi_Zei",   "Syo_Moto",     "WA_SEI",      "SEI_WA",
     "Text_Cancel", "HYOJI",    "SSS(0)",      "SSS(1)",       "TNN(0)",      "TNN(1)",
     "KKK(0)",      "KKK(1)",   "TTT(0)",      "TTT(1)",       "JJJ(0)",      "JJJ(1)",
-    "AAA(0)",      "AAA(1)",
+    "AAA(0)",      "AAA(1)",   "Menu_Copy",   "Clip_Menu",    "HHH(0)",      "VER_FORM",
+};
+
+// What other programs leave on the clipboard for paste: numbers in every form, too long, beyond
+// the double range, with line breaks and control characters, or no number at all.
+constexpr std::string_view clipboardTexts[] = {
+    "1,234.5",  "-0.001",  "1.5E-05", "1E+15", "1E+400", "-1E+400",
+    "12\r\n",   "\t7\x01", "abc",     "",      " ",      "9999999999999999999999999",
+    "平成元年",
 };
 
 class RandomWalk
@@ -49,6 +57,12 @@ public:
             break;
         case 3:
             m_calc->keyDown(int(pick(256)), int(pick(8)));
+            break;
+        case 4:
+            pressMouse();
+            break;
+        case 5:
+            m_platform.clipboard = std::string(clipboardTexts[pick(std::size(clipboardTexts))]);
             break;
         default:
             type(typedKeys[pick(typedKeys.size())]);
@@ -109,6 +123,22 @@ private:
         auto *item = dynamic_cast<MenuItem *>(m_calc->form.find(path));
         ASSERT_NE(item, nullptr) << path;
         m_calc->chooseMenu(*item);
+    }
+
+    void pressMouse()
+    {
+        const auto button = MouseButton(pick(3));
+        switch (pick(3)) {
+        case 0:
+            m_calc->mouseDownOnReadout(button, pick(2) == 0);
+            break;
+        case 1:
+            m_calc->mouseDownOnWindow(button);
+            break;
+        default:
+            m_calc->doubleClickReadout();
+            break;
+        }
     }
 
     // A user's click reaches only controls that are shown and enabled.

@@ -3,6 +3,7 @@
 #include "script_platform.h"
 
 #include "json_text.h"
+#include "model/about_form.h"
 #include "model/controls.h"
 
 #include <algorithm>
@@ -42,6 +43,14 @@ void ScriptPlatform::showPopupMenu(MenuItem &menu, int x, int y)
 void ScriptPlatform::openHelp(const std::filesystem::path &helpFile)
 {
     m_out << "help " << jsonString(helpFile.string()) << '\n';
+}
+
+void ScriptPlatform::showAbout(AboutForm &about)
+{
+    m_out << "about " << jsonString(about.window.caption) << ' ' << jsonString(about.Label1.caption)
+          << ' ' << jsonString(about.Label3.caption) << ' ' << jsonString(about.Command1.caption)
+          << '\n';
+    about.Command1.press();
 }
 
 void ScriptPlatform::endProgram()

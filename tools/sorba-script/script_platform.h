@@ -25,8 +25,10 @@ public:
     void setTopmost(bool) override {}
     void showPopupMenu(MenuItem &menu, int x, int y) override;
     void openHelp(const std::filesystem::path &helpFile) override;
+    void showAbout(AboutForm &about) override;
     ScreenMetrics screenMetrics() override { return {}; }
     std::filesystem::path programFolder() override { return m_folder; }
+    std::filesystem::path dataFolder() override { return m_folder; }
     void endProgram() override;
 
     /// Takes one posted Enter, if any is waiting.

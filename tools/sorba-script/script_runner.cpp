@@ -200,6 +200,12 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
             button->press();
         else
             throw ScriptError("unknown control: " + std::string(argument));
+    } else if (command == "dblclick") {
+        if (argument != "Readout")
+            throw ScriptError("only the readout takes a double click: " + std::string(argument));
+        calc().doubleClickReadout();
+    } else if (command == "mousedown") {
+        mouseDown(argument);
     } else if (command == "resize") {
         const auto parts = words(argument);
         if (parts.size() != 2)
@@ -239,6 +245,26 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
     } else {
         throw ScriptError("unknown command: " + std::string(command));
     }
+}
+
+// mousedown TARGET BUTTON [shift]: the target is Readout or Window (the background).
+void ScriptRunner::mouseDown(std::string_view argument)
+{
+    const auto parts = words(argument);
+    if (parts.size() < 2 || parts.size() > 3 || (parts.size() == 3 && parts[2] != "shift"))
+        throw ScriptError("mousedown takes TARGET BUTTON [shift]");
+    MouseButton button = MouseButton::Left;
+    if (parts[1] == "right")
+        button = MouseButton::Right;
+    else if (parts[1] != "left")
+        throw ScriptError("unknown mouse button: " + std::string(parts[1]));
+    const bool shift = parts.size() == 3;
+    if (parts[0] == "Readout")
+        calc().mouseDownOnReadout(button, shift);
+    else if (parts[0] == "Window")
+        calc().mouseDownOnWindow(button);
+    else
+        throw ScriptError("unknown mouse target: " + std::string(parts[0]));
 }
 
 void ScriptRunner::get(std::string_view path)

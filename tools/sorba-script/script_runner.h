@@ -34,6 +34,7 @@ private:
     void deliverPosted();
     void keyPress(int keyCode, int modifierMask, char32_t character);
     void typeText(std::string_view text);
+    void mouseDown(std::string_view argument);
     void get(std::string_view path);
     void printFile();
     void replaceFile(const std::string &text);

@@ -1,0 +1,59 @@
+// The About box's widgets come from the model; OK is the dialog's default button, so Enter
+// presses it as a click does.
+
+#include "about_dialog.h"
+
+#include "model/about_form.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+AboutDialog::AboutDialog(sorba::AboutForm &about, QWidget *parent)
+    : QDialog(parent)
+    , m_about(about)
+    , m_canvas(new QWidget(this))
+    , m_view(*m_canvas, about.window, about.controls(),
+             [this](const std::function<void()> &action) { dispatch(action); })
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_canvas);
+    // No help button in the title bar; the box has nothing to explain.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(QString::fromStdString(about.window.caption));
+    setModal(true);
+    applyGeometry();
+    m_view.sync(twipsScaleOf(screen()));
+    if (auto *ok = qobject_cast<QPushButton *>(m_view.widgetFor(about.Command1)))
+        ok->setDefault(true);
+}
+
+void AboutDialog::dispatch(const std::function<void()> &action)
+{
+    action();
+    if (!m_about.window.loaded) {
+        accept();
+        return;
+    }
+    m_view.sync(twipsScaleOf(screen()));
+}
+
+void AboutDialog::applyGeometry()
+{
+    const TwipsScale twips = twipsScaleOf(screen());
+    const sorba::Form &form = m_about.window;
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    // Before the first show the window system has not framed the dialog yet: the frame is 0.
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    setFixedSize(twips.toPixels(form.height(), form.width()).shrunkBy(frame));
+    move(twips.toPixelsX(form.left), twips.toPixelsY(form.top));
+}
+
+void AboutDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    applyGeometry();
+}
