@@ -55,11 +55,8 @@ void testResultLength(WindowState &calc, bool subtraction, float singleResult)
     if (subtraction) {
         if (singleResult != 0 &&
             tooLong(tail20(formatReadoutSingle(singleResult, subtractionTestPattern))) &&
-            state.warningsShown()) {
-            showOverflowWarning(calc, overflowText);
-            if (state.english())
-                pressCancel(calc);
-        }
+            state.warningsShown())
+            warnOverflowThenCancelInEnglish(calc, overflowText);
         return;
     }
     if (!tooLong(tail20(formatReadout(state.accumulator, standardPattern))))

@@ -64,14 +64,8 @@ std::string wholeYearText(double year)
 void reportNoEra(WindowState &calc)
 {
     calc.setReadout("0.");
-    if (!calc.state.warningsShown())
-        return;
-    if (calc.state.english()) {
-        calc.platform.messageBox(messageTitle(calc), englishNoEraText);
-        pressCancel(calc);
-    } else {
-        calc.platform.messageBox(messageTitle(calc), noEraText);
-    }
+    if (calc.state.warningsShown())
+        warnThenCancelInEnglish(calc, noEraText, englishNoEraText);
 }
 
 // The English boundary texts convert back to the year they name; only this clears the mark.
