@@ -48,6 +48,13 @@ bool tooLong(std::string_view text)
     return characterCount(text) > overflowLimit;
 }
 
+// The accumulator in units of one hundred million, marked "億" ("E" in English).
+void showInHundredMillions(WindowState &calc)
+{
+    calc.form.MEM2.caption = calc.state.english() ? "E" : "億";
+    calc.state.accumulator /= hundredMillion;
+}
+
 // Over-long results; products are shown in units of one hundred million with a mark.
 void testResultLength(WindowState &calc, bool subtraction, float singleResult)
 {
@@ -64,13 +71,10 @@ void testResultLength(WindowState &calc, bool subtraction, float singleResult)
     const bool product = state.pendingOperator == PendingOperator::Multiply;
     if (state.warningsShown()) {
         showOverflowWarning(calc, overflowTextResult);
-        if (product && (state.english() || state.accumulator > hundredMillion)) {
-            calc.form.MEM2.caption = state.english() ? "E" : "億";
-            state.accumulator /= hundredMillion;
-        }
+        if (product && (state.english() || state.accumulator > hundredMillion))
+            showInHundredMillions(calc);
     } else if (product) {
-        calc.form.MEM2.caption = state.english() ? "E" : "億";
-        state.accumulator /= hundredMillion;
+        showInHundredMillions(calc);
     }
 }
 
