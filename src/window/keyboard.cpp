@@ -8,6 +8,7 @@
 #include "engine/operators.h"
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
+#include "text/utf8.h"
 #include "window/calculator.h"
 
 #include <string_view>
@@ -87,7 +88,7 @@ void handleKeyChar(Calculator &calc, char32_t character)
         operatorPath(calc, character);
         return;
     }
-    if (character >= U'0' && character <= U'9') {
+    if (isAsciiDigit(character)) {
         pressNumber(calc, int(character - U'0'));
         return;
     }
