@@ -4,6 +4,7 @@
 #include "script_runner.h"
 
 #include "json_text.h"
+#include "text/utf8.h"
 #include "window/inspect.h"
 
 #include <charconv>
@@ -15,14 +16,20 @@ namespace sorba::script {
 namespace {
 
 // The rest of the line taken literally, or one JSON string literal when it starts with '"'.
+// Either way the text must be well-formed UTF-8: raw bytes that are not, or an escaped lone
+// surrogate, end the script rather than reach the calculator as something else.
 std::string textArgument(std::string_view argument)
 {
-    if (!argument.starts_with('"'))
-        return std::string(argument);
-    auto text = parseJsonString(argument);
-    if (!text)
-        throw ScriptError("malformed string literal");
-    return *text;
+    std::string text(argument);
+    if (argument.starts_with('"')) {
+        auto parsed = parseJsonString(argument);
+        if (!parsed)
+            throw ScriptError("malformed string literal");
+        text = std::move(*parsed);
+    }
+    if (!isWellFormedUtf8(text))
+        throw ScriptError("text is not well-formed UTF-8");
+    return text;
 }
 
 // A whole number that makes up the whole argument.
@@ -62,7 +69,7 @@ std::pair<int, int> keyDownFor(char32_t character)
         return {int(character - U'a') + 65, 0};
     if (character >= U'A' && character <= U'Z')
         return {int(character), 1};
-    if (character >= U'0' && character <= U'9')
+    if (isAsciiDigit(character))
         return {int(character), 0};
     if (character == U' ')
         return {32, 0};
@@ -145,11 +152,11 @@ void ScriptRunner::keyPress(int keyCode, int modifierMask, char32_t character)
 
 void ScriptRunner::typeText(std::string_view text)
 {
-    for (const char32_t character : decodeUtf8(text)) {
-        if (m_platform.ended())
-            break;
-        const auto [code, mask] = keyDownFor(character);
-        keyPress(code, mask, character);
+    for (std::size_t at = 0; at < text.size() && !m_platform.ended();) {
+        const Utf8Character character = decodeUtf8(text, at);
+        at += character.length;
+        const auto [code, mask] = keyDownFor(character.codePoint);
+        keyPress(code, mask, character.codePoint);
         deliverPosted();
     }
 }
