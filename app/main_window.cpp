@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "key_translation.h"
+#include "model/key_codes.h"
 #include "qt_platform.h"
 #include "window/calculator.h"
 
@@ -178,9 +179,9 @@ void MainWindow::postEnter()
 void MainWindow::deliverPostedEnter()
 {
     handle([this] {
-        m_calc.keyDown(13, 0);
+        m_calc.keyDown(sorba::keyCode(sorba::VirtualKey::Enter), 0);
         if (!m_calc.ended())
-            m_calc.keyChar(U'\r');
+            m_calc.keyChar(sorba::enterCharacter);
     });
 }
 

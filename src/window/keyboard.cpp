@@ -138,22 +138,23 @@ void handleKeyChar(Calculator &calc, char32_t character)
 
 void handleKeyDown(Calculator &calc, int keyCode, int modifierMask)
 {
-    const bool ctrl = (modifierMask & ctrlMask) != 0;
+    const bool ctrl = hasModifier(modifierMask, Modifier::Ctrl);
     const bool english = calc.state.english();
+    const auto key = static_cast<VirtualKey>(keyCode);
     std::string &mark = calc.form.MEM2.caption;
-    if (ctrl && keyCode == 67)
+    if (ctrl && key == VirtualKey::C)
         copyReadout(calc);
-    if (keyCode == 77) {
+    if (key == VirtualKey::M) {
         if (ctrl)
             storeMemory(calc);
         else
             mark = english ? "Ｍ" : "明";
     }
-    if (keyCode == 84)
+    if (key == VirtualKey::T)
         mark = english ? "T" : "大";
-    if (keyCode == 83)
+    if (key == VirtualKey::S)
         mark = ctrl ? "" : (english ? "S" : "昭");
-    if (keyCode == 72)
+    if (key == VirtualKey::H)
         mark = ctrl ? "" : (english ? "H" : "平");
 }
 
