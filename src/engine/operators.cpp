@@ -18,21 +18,6 @@ constexpr std::string_view divisionText = "ゼロで割れません。";
 constexpr std::string_view divisionTitle = "電卓";
 constexpr std::string_view englishDivisionText = " Cannot be divided by 0.";
 
-PendingOperator operatorOf(std::string_view caption)
-{
-    if (caption == "+")
-        return PendingOperator::Add;
-    if (caption == "-")
-        return PendingOperator::Subtract;
-    if (caption == "X")
-        return PendingOperator::Multiply;
-    if (caption == "/")
-        return PendingOperator::Divide;
-    if (caption == "=")
-        return PendingOperator::Equals;
-    return PendingOperator::None;
-}
-
 void warnDivisionByZero(WindowState &calc)
 {
     if (!calc.state.warningsShown())
@@ -88,10 +73,9 @@ bool eraHookApplies(const WindowState &calc)
 
 } // namespace
 
-void pressOperator(WindowState &calc, int index)
+void pressOperator(WindowState &calc, PendingOperator op)
 {
     KeypadState &state = calc.state;
-    const std::string op = calc.form.Operator(index).caption;
     bool subtraction = false;
     float singleResult = 0;
 
@@ -101,7 +85,8 @@ void pressOperator(WindowState &calc, int index)
     switch (state.operandCount) {
     case 0:
         // Minus before any number: a negative first number is about to be typed.
-        if (op == "-" && state.entryState != EntryState::Neg && state.accumulator == 0) {
+        if (op == PendingOperator::Subtract && state.entryState != EntryState::Neg &&
+            state.accumulator == 0) {
             calc.setReadout("-" + calc.readout());
             state.entryState = EntryState::Neg;
         }
@@ -112,7 +97,7 @@ void pressOperator(WindowState &calc, int index)
                 state.accumulator = *value;
         }
         // Minus right after an operator starts a negative second operand.
-        if (op == "-" && state.entryState != EntryState::Nums &&
+        if (op == PendingOperator::Subtract && state.entryState != EntryState::Nums &&
             state.pendingOperator != PendingOperator::Equals) {
             calc.setReadout("-");
             state.entryState = EntryState::Neg;
@@ -179,7 +164,7 @@ void pressOperator(WindowState &calc, int index)
         state.operandCount = 1;
     if (state.entryState != EntryState::Neg) {
         state.entryState = EntryState::Ops;
-        state.pendingOperator = operatorOf(op);
+        state.pendingOperator = op;
     }
 
     if (eraHookApplies(calc))
