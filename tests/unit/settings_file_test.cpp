@@ -2,6 +2,7 @@
 // files, read-only folders, a full disk and two copies of the program writing at once.
 
 #include "settings/settings_file.h"
+#include "support/temporary_folder.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -23,34 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::literals;
 
-class TempFolder
-{
-public:
-    TempFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "sorba-settings-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data()) != nullptr ? fs::path(pattern) : fs::path();
-        // Open to all, so a test process that gave up root can still reach what lies inside.
-        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_exec |
-                                    fs::perms::others_exec | fs::perms::others_read);
-    }
-    ~TempFolder()
-    {
-        std::error_code error;
-        for (const auto &entry : fs::recursive_directory_iterator(m_path, error)) {
-            if (entry.is_directory(error))
-                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::remove_all(m_path, error);
-    }
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-
-    const fs::path &path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
+using TempFolder = testing::TemporaryFolder;
 
 class EnvironmentVariable
 {
