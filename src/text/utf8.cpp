@@ -46,6 +46,8 @@ std::optional<LeadByte> leadByte(unsigned char lead)
 
 Utf8Character decodeUtf8(std::string_view text, std::size_t at)
 {
+    if (at >= text.size())
+        return {};
     const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < continuationLow)
         return {lead, 1, false};

@@ -20,10 +20,11 @@ struct Utf8Character
     bool malformed = true;
 };
 
-/// The character starting at byte `at` (below text.size()). A byte that cannot begin a
-/// well-formed sequence (a lone continuation byte, an overlong form, a surrogate, a code point
-/// above U+10FFFF) is one U+FFFD of one byte; a sequence that breaks off, at the end of the text
-/// or before a byte that cannot continue it, is one U+FFFD of the bytes it had.
+/// The character starting at byte `at`. A byte that cannot begin a well-formed sequence (a lone
+/// continuation byte, an overlong form, a surrogate, a code point above U+10FFFF) is one U+FFFD
+/// of one byte; a sequence that breaks off, at the end of the text or before a byte that cannot
+/// continue it, is one U+FFFD of the bytes it had. An offset at or past the end reads nothing and
+/// gives a malformed U+FFFD of one byte.
 Utf8Character decodeUtf8(std::string_view text, std::size_t at);
 
 /// Whether every byte of the text belongs to a well-formed sequence.

@@ -78,6 +78,9 @@ constexpr DecodeRow decodeRows[] = {
      0, bad, 2, true},
     {__LINE__, "\xF0\x9F\x98\xE5", 0, bad, 3, true},
     {__LINE__, "\xE0\xA0\xC0", 0, bad, 2, true},
+    // No character at or past the end.
+    {__LINE__, "", 0, bad, 1, true},
+    {__LINE__, "ab", 2, bad, 1, true},
 };
 
 TEST(Utf8, DecodesOneCharacter)
