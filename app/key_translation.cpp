@@ -4,71 +4,106 @@
 
 #include "key_translation.h"
 
+#include "model/key_codes.h"
+
 #include <QKeyEvent>
 
 #include <array>
 
 namespace {
 
+using sorba::VirtualKey;
+
 struct KeyCode
 {
     int qtKey;
-    int windowsKey;
+    VirtualKey windowsKey;
 };
 
-// Keys outside the letter and digit ranges. Shifted symbols take the code of the key they sit
-// on in the US layout; of all these only the letters matter to the calculator's key-down map.
+// Keys outside the letter, digit and function-key ranges. Shifted symbols take the code of the
+// key they sit on in the US layout; of all these only the letters matter to the calculator's
+// key-down map.
 constexpr auto keyCodes = std::to_array<KeyCode>({
-    {Qt::Key_Backspace, 8},     {Qt::Key_Tab, 9},
-    {Qt::Key_Backtab, 9},       {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},        {Qt::Key_Shift, 16},
-    {Qt::Key_Control, 17},      {Qt::Key_Alt, 18},
-    {Qt::Key_Pause, 19},        {Qt::Key_CapsLock, 20},
-    {Qt::Key_Henkan, 28},       {Qt::Key_Muhenkan, 29},
-    {Qt::Key_Escape, 27},       {Qt::Key_Space, 32},
-    {Qt::Key_PageUp, 33},       {Qt::Key_PageDown, 34},
-    {Qt::Key_End, 35},          {Qt::Key_Home, 36},
-    {Qt::Key_Left, 37},         {Qt::Key_Up, 38},
-    {Qt::Key_Right, 39},        {Qt::Key_Down, 40},
-    {Qt::Key_Print, 44},        {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},       {Qt::Key_ParenRight, 48},
-    {Qt::Key_Exclam, 49},       {Qt::Key_At, 50},
-    {Qt::Key_NumberSign, 51},   {Qt::Key_Dollar, 52},
-    {Qt::Key_Percent, 53},      {Qt::Key_AsciiCircum, 54},
-    {Qt::Key_Ampersand, 55},    {Qt::Key_Asterisk, 56},
-    {Qt::Key_ParenLeft, 57},    {Qt::Key_Menu, 93},
-    {Qt::Key_NumLock, 144},     {Qt::Key_ScrollLock, 145},
-    {Qt::Key_Semicolon, 186},   {Qt::Key_Colon, 186},
-    {Qt::Key_Equal, 187},       {Qt::Key_Plus, 187},
-    {Qt::Key_Comma, 188},       {Qt::Key_Less, 188},
-    {Qt::Key_Minus, 189},       {Qt::Key_Underscore, 189},
-    {Qt::Key_Period, 190},      {Qt::Key_Greater, 190},
-    {Qt::Key_Slash, 191},       {Qt::Key_Question, 191},
-    {Qt::Key_QuoteLeft, 192},   {Qt::Key_AsciiTilde, 192},
-    {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219},
-    {Qt::Key_Backslash, 220},   {Qt::Key_Bar, 220},
-    {Qt::Key_yen, 220},         {Qt::Key_BracketRight, 221},
-    {Qt::Key_BraceRight, 221},  {Qt::Key_Apostrophe, 222},
-    {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_Backspace, VirtualKey::Backspace},
+    {Qt::Key_Tab, VirtualKey::Tab},
+    {Qt::Key_Backtab, VirtualKey::Tab},
+    {Qt::Key_Return, VirtualKey::Enter},
+    {Qt::Key_Enter, VirtualKey::Enter},
+    {Qt::Key_Shift, VirtualKey::Shift},
+    {Qt::Key_Control, VirtualKey::Control},
+    {Qt::Key_Alt, VirtualKey::Alt},
+    {Qt::Key_Pause, VirtualKey::Pause},
+    {Qt::Key_CapsLock, VirtualKey::CapsLock},
+    {Qt::Key_Henkan, VirtualKey::Convert},
+    {Qt::Key_Muhenkan, VirtualKey::NonConvert},
+    {Qt::Key_Escape, VirtualKey::Escape},
+    {Qt::Key_Space, VirtualKey::Space},
+    {Qt::Key_PageUp, VirtualKey::PageUp},
+    {Qt::Key_PageDown, VirtualKey::PageDown},
+    {Qt::Key_End, VirtualKey::End},
+    {Qt::Key_Home, VirtualKey::Home},
+    {Qt::Key_Left, VirtualKey::Left},
+    {Qt::Key_Up, VirtualKey::Up},
+    {Qt::Key_Right, VirtualKey::Right},
+    {Qt::Key_Down, VirtualKey::Down},
+    {Qt::Key_Print, VirtualKey::PrintScreen},
+    {Qt::Key_Insert, VirtualKey::Insert},
+    {Qt::Key_Delete, VirtualKey::Delete},
+    {Qt::Key_ParenRight, sorba::digitKey(0)},
+    {Qt::Key_Exclam, sorba::digitKey(1)},
+    {Qt::Key_At, sorba::digitKey(2)},
+    {Qt::Key_NumberSign, sorba::digitKey(3)},
+    {Qt::Key_Dollar, sorba::digitKey(4)},
+    {Qt::Key_Percent, sorba::digitKey(5)},
+    {Qt::Key_AsciiCircum, sorba::digitKey(6)},
+    {Qt::Key_Ampersand, sorba::digitKey(7)},
+    {Qt::Key_Asterisk, sorba::digitKey(8)},
+    {Qt::Key_ParenLeft, sorba::digitKey(9)},
+    {Qt::Key_Menu, VirtualKey::Applications},
+    {Qt::Key_NumLock, VirtualKey::NumLock},
+    {Qt::Key_ScrollLock, VirtualKey::ScrollLock},
+    {Qt::Key_Semicolon, VirtualKey::Semicolon},
+    {Qt::Key_Colon, VirtualKey::Semicolon},
+    {Qt::Key_Equal, VirtualKey::Plus},
+    {Qt::Key_Plus, VirtualKey::Plus},
+    {Qt::Key_Comma, VirtualKey::Comma},
+    {Qt::Key_Less, VirtualKey::Comma},
+    {Qt::Key_Minus, VirtualKey::Minus},
+    {Qt::Key_Underscore, VirtualKey::Minus},
+    {Qt::Key_Period, VirtualKey::Period},
+    {Qt::Key_Greater, VirtualKey::Period},
+    {Qt::Key_Slash, VirtualKey::Slash},
+    {Qt::Key_Question, VirtualKey::Slash},
+    {Qt::Key_QuoteLeft, VirtualKey::Backquote},
+    {Qt::Key_AsciiTilde, VirtualKey::Backquote},
+    {Qt::Key_BracketLeft, VirtualKey::OpenBracket},
+    {Qt::Key_BraceLeft, VirtualKey::OpenBracket},
+    {Qt::Key_Backslash, VirtualKey::Backslash},
+    {Qt::Key_Bar, VirtualKey::Backslash},
+    {Qt::Key_yen, VirtualKey::Backslash},
+    {Qt::Key_BracketRight, VirtualKey::CloseBracket},
+    {Qt::Key_BraceRight, VirtualKey::CloseBracket},
+    {Qt::Key_Apostrophe, VirtualKey::Quote},
+    {Qt::Key_QuoteDbl, VirtualKey::Quote},
 });
 
 // The numeric keypad has codes of its own for its digits and operators.
 constexpr auto keypadCodes = std::to_array<KeyCode>({
-    {Qt::Key_Asterisk, 106},
-    {Qt::Key_Plus, 107},
-    {Qt::Key_Minus, 109},
-    {Qt::Key_Period, 110},
-    {Qt::Key_Comma, 110},
-    {Qt::Key_Slash, 111},
+    {Qt::Key_Asterisk, VirtualKey::Multiply},
+    {Qt::Key_Plus, VirtualKey::Add},
+    {Qt::Key_Minus, VirtualKey::Subtract},
+    {Qt::Key_Period, VirtualKey::Decimal},
+    {Qt::Key_Comma, VirtualKey::Decimal},
+    {Qt::Key_Slash, VirtualKey::Divide},
 });
 
-template<std::size_t N> int lookUp(const std::array<KeyCode, N> &table, int qtKey)
+template<std::size_t N> VirtualKey lookUp(const std::array<KeyCode, N> &table, int qtKey)
 {
     for (const KeyCode &entry : table) {
         if (entry.qtKey == qtKey)
             return entry.windowsKey;
     }
-    return 0;
+    return VirtualKey::None;
 }
 
 bool isLetter(int key)
@@ -76,16 +111,16 @@ bool isLetter(int key)
     return key >= Qt::Key_A && key <= Qt::Key_Z;
 }
 
-int windowsKeyCode(int key, bool keypad)
+VirtualKey windowsKey(int key, bool keypad)
 {
     if (isLetter(key))
-        return key;
+        return sorba::letterKey(U'A' + char32_t(key - Qt::Key_A));
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return keypad ? 96 + (key - Qt::Key_0) : key;
+        return keypad ? sorba::numpadDigitKey(key - Qt::Key_0) : sorba::digitKey(key - Qt::Key_0);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 112 + (key - Qt::Key_F1);
+        return sorba::functionKey(key - Qt::Key_F1 + 1);
     if (keypad) {
-        if (const int code = lookUp(keypadCodes, key))
+        if (const VirtualKey code = lookUp(keypadCodes, key); code != VirtualKey::None)
             return code;
     }
     return lookUp(keyCodes, key);
@@ -93,13 +128,14 @@ int windowsKeyCode(int key, bool keypad)
 
 int modifierMask(Qt::KeyboardModifiers modifiers)
 {
+    using sorba::Modifier;
     int mask = 0;
     if (modifiers.testFlag(Qt::ShiftModifier))
-        mask |= 1;
+        mask |= sorba::modifierBit(Modifier::Shift);
     if (modifiers.testFlag(Qt::ControlModifier))
-        mask |= 2;
+        mask |= sorba::modifierBit(Modifier::Ctrl);
     if (modifiers.testFlag(Qt::AltModifier))
-        mask |= 4;
+        mask |= sorba::modifierBit(Modifier::Alt);
     return mask;
 }
 
@@ -109,13 +145,13 @@ std::u32string producedCharacters(const QKeyEvent &event, bool ctrl)
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return {ctrl ? U'\n' : U'\r'};
+        return {ctrl ? U'\n' : sorba::enterCharacter};
     case Qt::Key_Escape:
-        return {U'\x1b'};
+        return {sorba::escapeCharacter};
     case Qt::Key_Backspace:
-        return {ctrl ? U'\x7f' : U'\b'};
+        return {ctrl ? U'\x7f' : sorba::backspaceCharacter};
     case Qt::Key_Space:
-        return {U' '};
+        return {sorba::spaceCharacter};
     case Qt::Key_Delete:
         return {};
     default:
@@ -123,7 +159,7 @@ std::u32string producedCharacters(const QKeyEvent &event, bool ctrl)
     }
     if (ctrl) {
         if (isLetter(key))
-            return {char32_t(key - Qt::Key_A + 1)};
+            return {sorba::ctrlCharacter(windowsKey(key, false))};
         if (key == Qt::Key_BracketLeft)
             return {U'\x1b'};
         if (key == Qt::Key_Backslash)
@@ -150,7 +186,8 @@ KeyStroke translateKey(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     KeyStroke stroke;
-    stroke.keyCode = windowsKeyCode(event.key(), modifiers.testFlag(Qt::KeypadModifier));
+    stroke.keyCode =
+        sorba::keyCode(windowsKey(event.key(), modifiers.testFlag(Qt::KeypadModifier)));
     stroke.modifierMask = modifierMask(modifiers);
     if (modifiers.testFlag(Qt::AltModifier)) {
         stroke.leaveToMenus = true;

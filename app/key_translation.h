@@ -1,7 +1,7 @@
 #pragma once
 // A Qt key press as the calculator's keyboard map takes it: a key-down event with the Windows
-// virtual-key code and the modifier mask (Shift 1, Ctrl 2, Alt 4), then the characters the key
-// produced.
+// virtual-key code and the modifier mask (sorba::VirtualKey and sorba::Modifier), then the
+// characters the key produced.
 
 #include <string>
 

@@ -6,6 +6,7 @@
 
 #include "help_window.h"
 #include "key_translation.h"
+#include "model/key_codes.h"
 #include "qt_platform.h"
 #include "shell/language.h"
 #include "window/calculator.h"
@@ -221,9 +222,9 @@ void MainWindow::postEnter()
 void MainWindow::deliverPostedEnter()
 {
     handle([this] {
-        m_calc.keyDown(13, 0);
+        m_calc.keyDown(sorba::keyCode(sorba::VirtualKey::Enter), 0);
         if (!m_calc.ended())
-            m_calc.keyChar(U'\r');
+            m_calc.keyChar(sorba::enterCharacter);
     });
 }
 

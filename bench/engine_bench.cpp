@@ -1,5 +1,6 @@
 // Engine throughput: key presses through the whole core, and the readout formatting alone.
 
+#include "model/key_codes.h"
 #include "support/quiet_platform.h"
 #include "text/readout_format.h"
 #include "window/calculator.h"
@@ -21,11 +22,11 @@ void keyPresses(benchmark::State &state)
     constexpr std::u32string_view keys = U"1234.5+678=*3=200*5%=c";
     for (auto _ : state) {
         for (const char32_t key : keys) {
-            calc.keyDown(0, 0);
+            calc.keyDown(sorba::keyCode(sorba::VirtualKey::None), 0);
             calc.keyChar(key);
             while (platform.postedEnters > 0) {
                 --platform.postedEnters;
-                calc.keyChar(13);
+                calc.keyChar(sorba::enterCharacter);
             }
         }
         benchmark::DoNotOptimize(calc.readout());

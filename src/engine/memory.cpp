@@ -3,7 +3,6 @@
 
 #include "engine/memory.h"
 
-#include "engine/number_entry.h"
 #include "engine/overflow.h"
 #include "state/keypad_state.h"
 #include "state/window_state.h"
@@ -36,11 +35,8 @@ void render(WindowState &calc, double value)
 
 void warnRecallOverflow(WindowState &calc, std::string_view japaneseText)
 {
-    if (!calc.state.warningsShown())
-        return;
-    showOverflowWarning(calc, japaneseText);
-    if (calc.state.english())
-        pressCancel(calc);
+    if (calc.state.warningsShown())
+        warnOverflowThenCancelInEnglish(calc, japaneseText);
 }
 
 // +M and -M: with a value in memory the readout gets the result and the mark; either way the

@@ -21,16 +21,9 @@ void untickTargetBoxes(WindowState &calc)
 // and the two checks run one after the other.
 void reportLongEntry(WindowState &calc)
 {
-    if (readoutOverflowed(calc) && calc.state.warningsShown()) {
-        showOverflowWarning(calc, overflowText);
-        if (calc.state.english())
-            pressCancel(calc);
-    }
-    if (readoutOverflowed(calc)) {
-        showOverflowWarning(calc, overflowTextEntry);
-        if (calc.state.english())
-            pressCancel(calc);
-    }
+    checkReadoutOverflow(calc);
+    if (readoutOverflowed(calc))
+        warnOverflowThenCancelInEnglish(calc, overflowTextEntry);
 }
 
 } // namespace

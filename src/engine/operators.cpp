@@ -18,21 +18,6 @@ constexpr std::string_view divisionText = "ゼロで割れません。";
 constexpr std::string_view divisionTitle = "電卓";
 constexpr std::string_view englishDivisionText = " Cannot be divided by 0.";
 
-PendingOperator operatorOf(std::string_view caption)
-{
-    if (caption == "+")
-        return PendingOperator::Add;
-    if (caption == "-")
-        return PendingOperator::Subtract;
-    if (caption == "X")
-        return PendingOperator::Multiply;
-    if (caption == "/")
-        return PendingOperator::Divide;
-    if (caption == "=")
-        return PendingOperator::Equals;
-    return PendingOperator::None;
-}
-
 void warnDivisionByZero(WindowState &calc)
 {
     if (!calc.state.warningsShown())
@@ -48,6 +33,13 @@ bool tooLong(std::string_view text)
     return characterCount(text) > overflowLimit;
 }
 
+// The accumulator in units of one hundred million, marked "億" ("E" in English).
+void showInHundredMillions(WindowState &calc)
+{
+    calc.form.MEM2.caption = calc.state.english() ? "E" : "億";
+    calc.state.accumulator /= hundredMillion;
+}
+
 // Over-long results; products are shown in units of one hundred million with a mark.
 void testResultLength(WindowState &calc, bool subtraction, float singleResult)
 {
@@ -55,11 +47,8 @@ void testResultLength(WindowState &calc, bool subtraction, float singleResult)
     if (subtraction) {
         if (singleResult != 0 &&
             tooLong(tail20(formatReadoutSingle(singleResult, subtractionTestPattern))) &&
-            state.warningsShown()) {
-            showOverflowWarning(calc, overflowText);
-            if (state.english())
-                pressCancel(calc);
-        }
+            state.warningsShown())
+            warnOverflowThenCancelInEnglish(calc, overflowText);
         return;
     }
     if (!tooLong(tail20(formatReadout(state.accumulator, standardPattern))))
@@ -67,13 +56,10 @@ void testResultLength(WindowState &calc, bool subtraction, float singleResult)
     const bool product = state.pendingOperator == PendingOperator::Multiply;
     if (state.warningsShown()) {
         showOverflowWarning(calc, overflowTextResult);
-        if (product && (state.english() || state.accumulator > hundredMillion)) {
-            calc.form.MEM2.caption = state.english() ? "E" : "億";
-            state.accumulator /= hundredMillion;
-        }
+        if (product && (state.english() || state.accumulator > hundredMillion))
+            showInHundredMillions(calc);
     } else if (product) {
-        calc.form.MEM2.caption = state.english() ? "E" : "億";
-        state.accumulator /= hundredMillion;
+        showInHundredMillions(calc);
     }
 }
 
@@ -87,10 +73,9 @@ bool eraHookApplies(const WindowState &calc)
 
 } // namespace
 
-void pressOperator(WindowState &calc, int index)
+void pressOperator(WindowState &calc, PendingOperator op)
 {
     KeypadState &state = calc.state;
-    const std::string op = calc.form.Operator(index).caption;
     bool subtraction = false;
     float singleResult = 0;
 
@@ -100,7 +85,8 @@ void pressOperator(WindowState &calc, int index)
     switch (state.operandCount) {
     case 0:
         // Minus before any number: a negative first number is about to be typed.
-        if (op == "-" && state.entryState != EntryState::Neg && state.accumulator == 0) {
+        if (op == PendingOperator::Subtract && state.entryState != EntryState::Neg &&
+            state.accumulator == 0) {
             calc.setReadout("-" + calc.readout());
             state.entryState = EntryState::Neg;
         }
@@ -111,7 +97,7 @@ void pressOperator(WindowState &calc, int index)
                 state.accumulator = *value;
         }
         // Minus right after an operator starts a negative second operand.
-        if (op == "-" && state.entryState != EntryState::Nums &&
+        if (op == PendingOperator::Subtract && state.entryState != EntryState::Nums &&
             state.pendingOperator != PendingOperator::Equals) {
             calc.setReadout("-");
             state.entryState = EntryState::Neg;
@@ -178,7 +164,7 @@ void pressOperator(WindowState &calc, int index)
         state.operandCount = 1;
     if (state.entryState != EntryState::Neg) {
         state.entryState = EntryState::Ops;
-        state.pendingOperator = operatorOf(op);
+        state.pendingOperator = op;
     }
 
     if (eraHookApplies(calc))

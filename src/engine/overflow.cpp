@@ -1,4 +1,4 @@
-// Message-box titles and the over-long readout warning.
+// Message-box titles, the warning boxes and the over-long readout warning.
 
 #include "engine/overflow.h"
 
@@ -13,10 +13,27 @@ std::string_view messageTitle(const WindowState &calc)
     return calc.state.english() ? englishTitle : japaneseTitle;
 }
 
+void showWarning(WindowState &calc, std::string_view japaneseText, std::string_view englishText)
+{
+    calc.platform.messageBox(messageTitle(calc), calc.state.english() ? englishText : japaneseText);
+}
+
 void showOverflowWarning(WindowState &calc, std::string_view japaneseText)
 {
-    calc.platform.messageBox(messageTitle(calc),
-                             calc.state.english() ? englishOverflowText : japaneseText);
+    showWarning(calc, japaneseText, englishOverflowText);
+}
+
+void warnThenCancelInEnglish(WindowState &calc, std::string_view japaneseText,
+                             std::string_view englishText)
+{
+    showWarning(calc, japaneseText, englishText);
+    if (calc.state.english())
+        pressCancel(calc);
+}
+
+void warnOverflowThenCancelInEnglish(WindowState &calc, std::string_view japaneseText)
+{
+    warnThenCancelInEnglish(calc, japaneseText, englishOverflowText);
 }
 
 bool readoutOverflowed(const WindowState &calc)
@@ -28,9 +45,7 @@ void checkReadoutOverflow(WindowState &calc)
 {
     if (!readoutOverflowed(calc) || !calc.state.warningsShown())
         return;
-    showOverflowWarning(calc, overflowText);
-    if (calc.state.english())
-        pressCancel(calc);
+    warnOverflowThenCancelInEnglish(calc, overflowText);
 }
 
 } // namespace sorba

@@ -1,5 +1,6 @@
 #pragma once
-// Message-box titles and the over-long readout warning shared by the keys.
+// Message-box titles, the warning box that C follows in English, and the over-long readout
+// warning shared by the keys.
 
 #include <string_view>
 
@@ -19,9 +20,19 @@ inline constexpr std::string_view englishTitle = "【SorbaPal】";
 /// "【計算丸】" in Japanese, "【SorbaPal】" in English.
 std::string_view messageTitle(const WindowState &calc);
 
+/// A warning box under messageTitle with the text of the window's language. What follows the box
+/// is the caller's.
+void showWarning(WindowState &calc, std::string_view japaneseText, std::string_view englishText);
+
 /// The overflow box: the given Japanese text in Japanese, "Indication overflowed." in English.
-/// What follows the box is the caller's.
 void showOverflowWarning(WindowState &calc, std::string_view japaneseText);
+
+/// The warning box; in English the C action follows it, in Japanese the readout stays as it is.
+void warnThenCancelInEnglish(WindowState &calc, std::string_view japaneseText,
+                             std::string_view englishText);
+
+/// The overflow box; in English the C action follows it.
+void warnOverflowThenCancelInEnglish(WindowState &calc, std::string_view japaneseText);
 
 /// Whether the readout text is longer than the readout can hold.
 bool readoutOverflowed(const WindowState &calc);

@@ -11,7 +11,6 @@
 #include "tables/era_table.h"
 #include "text/readout_format.h"
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +22,6 @@ namespace {
 constexpr std::string_view noEraText =
     "入力年数が間違っているか、対応していない変換操作をしました。";
 constexpr std::string_view englishNoEraText = "Error made in input or operation.";
-constexpr std::size_t yearCharacters = 6;
 
 // A kanji mark picks its era for any year; a letter mark only for the years its era had.
 double eraOffset(std::string_view mark, float eraYear)
@@ -55,23 +53,12 @@ bool noMark(std::string_view caption)
     return caption.empty() || caption == " ";
 }
 
-std::string wholeYearText(double year)
-{
-    return lastCharacters(formatWhole(year), yearCharacters);
-}
-
 // No era chosen and no boundary text to convert back.
 void reportNoEra(WindowState &calc)
 {
     calc.setReadout("0.");
-    if (!calc.state.warningsShown())
-        return;
-    if (calc.state.english()) {
-        calc.platform.messageBox(messageTitle(calc), englishNoEraText);
-        pressCancel(calc);
-    } else {
-        calc.platform.messageBox(messageTitle(calc), noEraText);
-    }
+    if (calc.state.warningsShown())
+        warnThenCancelInEnglish(calc, noEraText, englishNoEraText);
 }
 
 // The English boundary texts convert back to the year they name; only this clears the mark.

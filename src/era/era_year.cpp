@@ -1,10 +1,18 @@
-// Single-precision era-year arithmetic.
+// Single-precision era-year arithmetic and the whole-year text.
 
 #include "era/era_year.h"
 
 #include "text/readout_format.h"
 
+#include <cstddef>
+
 namespace sorba {
+
+namespace {
+
+constexpr std::size_t yearCharacters = 6;
+
+} // namespace
 
 float singleYearSum(double leadingNumber, double offset)
 {
@@ -22,6 +30,11 @@ std::string blankSignedText(float year)
 {
     const std::string text = plainNumberTextSingle(year);
     return text.starts_with('-') ? text : " " + text;
+}
+
+std::string wholeYearText(double year)
+{
+    return lastCharacters(formatWhole(year), yearCharacters);
 }
 
 } // namespace sorba

@@ -8,19 +8,11 @@
 #include "tables/era_table.h"
 #include "text/readout_format.h"
 
-#include <cstddef>
 #include <string>
 
 namespace sorba {
 
 namespace {
-
-constexpr std::size_t yearCharacters = 6;
-
-std::string wholeYearText(double year)
-{
-    return lastCharacters(formatWhole(year), yearCharacters);
-}
 
 // Every period that holds the year writes its text; a "-" in MEM1 also counts for the first.
 void showPeriod(WindowState &calc, double year)

@@ -2,6 +2,7 @@
 
 #include "model/main_form.h"
 
+#include "tables/operator_keys.h"
 #include "tables/unit_catalogue.h"
 
 #include <array>
@@ -43,7 +44,6 @@ constexpr std::array<PanelPlace, 10> checkPlaces = {{{2520, 1320, 1575, 255},
                                                      {2520, 2040, 1815, 270},
                                                      {2520, 2280, 1815, 270},
                                                      {2520, 2520, 1815, 270}}};
-constexpr std::array<std::string_view, 5> operatorCaptions = {"+", "-", "X", "/", "="};
 
 constexpr std::string_view panelFont = "Terminal";
 constexpr double panelFontSize = 9.6;
@@ -113,9 +113,9 @@ MainForm::MainForm()
         left += 480;
         addControl(button);
     }
-    for (int i = 0; i < 5; ++i) {
-        auto &button = *m_operator.emplace_back(std::make_unique<Button>("Operator", i));
-        button.caption = std::string(operatorCaptions[std::size_t(i)]);
+    for (std::size_t i = 0; i < operatorKeys.size(); ++i) {
+        auto &button = *m_operator.emplace_back(std::make_unique<Button>("Operator", int(i)));
+        button.caption = std::string(operatorKeys[i].caption);
         placeHidden(button, left);
         left += 480;
         addControl(button);

@@ -3,6 +3,8 @@
 
 #include "settings/colour_text.h"
 
+#include "text/utf8.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -21,18 +23,13 @@ constexpr std::int32_t outOfRange = -1;
 
 std::optional<int> hexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
+    if (isAsciiDigit(c))
         return c - '0';
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return std::nullopt;
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 std::int32_t hexValue(std::string_view digitsAndRest)
@@ -62,15 +59,15 @@ std::int32_t decimalValue(std::string_view text)
     constexpr std::int64_t beyond = twoTo32; // any magnitude this large is out of range already
     std::int64_t whole = 0;
     std::size_t i = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i)
         whole = std::min(whole * 10 + (text[i] - '0'), beyond);
 
     if (i < text.size() && text[i] == '.') {
         ++i;
-        const bool hasFraction = i < text.size() && isDigit(text[i]);
+        const bool hasFraction = i < text.size() && isAsciiDigit(text[i]);
         const int first = hasFraction ? text[i] - '0' : 0;
         bool beyondHalf = false;
-        for (std::size_t k = i + 1; k < text.size() && isDigit(text[k]); ++k)
+        for (std::size_t k = i + 1; k < text.size() && isAsciiDigit(text[k]); ++k)
             beyondHalf = beyondHalf || text[k] != '0';
         if (first > 5 || (first == 5 && (beyondHalf || whole % 2 == 1)))
             whole = std::min(whole + 1, beyond);

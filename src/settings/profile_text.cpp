@@ -3,6 +3,8 @@
 
 #include "settings/profile_text.h"
 
+#include "text/utf8.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -78,27 +80,6 @@ ParsedLine parseLine(std::string_view line)
 std::size_t firstLineStart(std::string_view text)
 {
     return text.starts_with(byteOrderMark) ? byteOrderMark.size() : 0;
-}
-
-// Bytes of the UTF-8 character at text[i]; a byte that does not start a well-formed sequence
-// counts as a character of its own, so damaged text is still cut somewhere sensible.
-std::size_t characterLength(std::string_view text, std::size_t i)
-{
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF)
-        length = 3;
-    else if (lead >= 0xF0 && lead <= 0xF4)
-        length = 4;
-    if (i + length > text.size())
-        return 1;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-            return 1;
-    }
-    return length;
 }
 
 } // namespace
@@ -187,7 +168,7 @@ std::optional<std::int32_t> integerValue(std::string_view value)
     constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (const char c : rest) {
-        if (c < '0' || c > '9')
+        if (!isAsciiDigit(c))
             break;
         magnitude = std::min(magnitude * 10 + (c - '0'), limit);
     }
@@ -200,8 +181,10 @@ std::string textValue(std::string_view value)
 {
     const std::string_view text = trimmed(value);
     std::size_t end = 0;
+    // A malformed piece of UTF-8 counts as one character, so damaged text is still cut somewhere
+    // sensible.
     for (std::size_t count = 0; end < text.size() && count < textReadLimit; ++count)
-        end += characterLength(text, end);
+        end += decodeUtf8(text, end).length;
     return std::string(text.substr(0, end));
 }
 

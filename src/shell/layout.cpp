@@ -23,10 +23,20 @@ void hidePanelControls(MainForm &form)
 
 void placeMarksInCorner(MainForm &form)
 {
-    form.MEM1.left = 135;
-    form.MEM1.top = form.Readout.top + 40;
-    form.MEM2.left = 135;
-    form.MEM2.top = form.Readout.top + 40;
+    form.MEM1.left = cornerMarkLeft;
+    form.MEM1.top = form.Readout.top + cornerMarkDrop;
+    form.MEM2.left = cornerMarkLeft;
+    form.MEM2.top = form.Readout.top + cornerMarkDrop;
+}
+
+void applyBand(MainForm &form, const KeypadBand &band)
+{
+    form.Readout.fontSize = band.fontSize;
+    if (band.mem1Left)
+        form.MEM1.left = *band.mem1Left;
+    if (band.mem2Left)
+        form.MEM2.left = *band.mem2Left;
+    form.MEM2.top = form.Readout.top + band.mem2Drop;
 }
 
 } // namespace
@@ -42,25 +52,12 @@ void resizeRule(WindowState &calc)
         window.setHeight(middleBandHeight);
     if (window.height() > largeBandHeight)
         window.setHeight(largeBandHeight);
-    if (window.width() < 4380)
-        window.setWidth(4400);
-    if (window.width() > 7000)
-        window.setWidth(7000);
+    widenNarrowWindow(calc);
+    if (window.width() > widestWidth)
+        window.setWidth(widestWidth);
     form.Readout.width = window.width() - readoutMarginWidth;
-    if (window.height() == smallBandHeight) {
-        form.Readout.fontSize = 19;
-        form.MEM2.left = 130;
-        form.MEM2.top = form.Readout.top + 40;
-    }
-    if (window.height() == middleBandHeight) {
-        form.Readout.fontSize = 30;
-        form.MEM1.left = 130;
-        form.MEM2.top = form.Readout.top + 300;
-    }
-    if (window.height() == largeBandHeight) {
-        form.Readout.fontSize = 40.5;
-        form.MEM2.top = form.Readout.top + 300;
-    }
+    if (const KeypadBand *band = keypadBandOf(window.height()))
+        applyBand(form, *band);
     hidePanelControls(form);
 }
 
@@ -68,37 +65,43 @@ void applyStartUpSize(WindowState &calc, int storedHeight, int storedWidth)
 {
     MainForm &form = calc.form;
     Form &window = form.window;
-    form.Readout.top = 110;
+    form.Readout.top = readoutTop;
     window.setHeight(storedHeight);
     form.Readout.height = window.height() - readoutMarginHeight;
     window.setWidth(storedWidth);
 
-    if (window.height() > 1780) {
+    if (window.height() > startUpLargeAbove) {
         form.Readout.width = window.width() - readoutMarginWidth;
         window.setHeight(largeBandHeight);
-        form.Readout.fontSize = 40.5;
+        form.Readout.fontSize = largeBand.startUpFontSize;
         placeMarksInCorner(form);
     }
     if (window.height() > smallBandHeight && window.height() < largeBandHeight) {
         window.setHeight(middleBandHeight);
         form.Readout.width = window.width() - readoutMarginWidth;
-        form.Readout.fontSize = 30;
+        form.Readout.fontSize = middleBand.startUpFontSize;
         placeMarksInCorner(form);
     }
-    if (window.height() < 1336) {
+    if (window.height() < startUpSmallBelow) {
         window.setHeight(smallBandHeight);
         form.Readout.width = window.width() - readoutMarginWidth;
-        form.Readout.fontSize = 20;
+        form.Readout.fontSize = smallBand.startUpFontSize;
         placeMarksInCorner(form);
     }
+}
+
+void widenNarrowWindow(WindowState &calc)
+{
+    if (calc.form.window.width() < narrowestWidth)
+        calc.form.window.setWidth(widenedWidth);
 }
 
 void chooseWindowSize(WindowState &calc, int entry)
 {
     Form &window = calc.form.window;
     if (entry == 0) {
-        window.setHeight(1875);
-        window.setWidth(7215);
+        window.setHeight(defaultWindowHeight);
+        window.setWidth(defaultWindowWidth);
     }
     calc.settings.write(setting::SizeH, std::to_string(window.height()));
     calc.settings.write(setting::SizeW, std::to_string(window.width()));

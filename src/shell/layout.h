@@ -13,6 +13,8 @@ class WindowState;
 void resizeRule(WindowState &calc);
 /// The size settings and bands of start-up.
 void applyStartUpSize(WindowState &calc, int storedHeight, int storedWidth);
+/// A window narrower than the keypad allows is widened.
+void widenNarrowWindow(WindowState &calc);
 /// The window-size menu: entry 0 restores the default size; both store the size in force.
 void chooseWindowSize(WindowState &calc, int entry);
 /// Stores the positions of the main window and the font chooser for the next start.

@@ -27,23 +27,9 @@ std::string_view entryStateText(EntryState state)
 
 std::string_view pendingOperatorText(PendingOperator op)
 {
-    switch (op) {
-    case PendingOperator::None:
-        return " ";
-    case PendingOperator::Add:
-        return "+";
-    case PendingOperator::Subtract:
-        return "-";
-    case PendingOperator::Multiply:
-        return "X";
-    case PendingOperator::Divide:
-        return "/";
-    case PendingOperator::Equals:
-        return "=";
-    case PendingOperator::Percent:
-        return "%";
-    }
-    return " ";
+    if (const OperatorKey *key = operatorKey(op))
+        return key->caption;
+    return op == PendingOperator::Percent ? "%" : " ";
 }
 
 void countOperand(KeypadState &state)

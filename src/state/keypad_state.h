@@ -2,6 +2,8 @@
 // The calculation state of the main window. The number on show is not kept here: it is the
 // readout's caption, which every key reads back and rewrites.
 
+#include "tables/operator_keys.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,9 +12,6 @@ namespace sorba {
 
 /// What the last key did; the next digit starts a new number unless a number is being typed.
 enum class EntryState { None, Nums, Neg, Ops, PercentShown, Cleared };
-
-/// The operator waiting for its second operand.
-enum class PendingOperator { None, Add, Subtract, Multiply, Divide, Equals, Percent };
 
 std::string_view entryStateText(EntryState state);
 std::string_view pendingOperatorText(PendingOperator op);

@@ -3,6 +3,8 @@
 
 #include "text/readout_format.h"
 
+#include "text/utf8.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -183,9 +185,9 @@ std::string plainText(bool negative, Decimal decimal, int significantDigits)
     return text;
 }
 
-bool isDigit(std::string_view text, std::size_t at)
+bool digitAt(std::string_view text, std::size_t at)
 {
-    return at < text.size() && text[at] >= '0' && text[at] <= '9';
+    return at < text.size() && isAsciiDigit(text[at]);
 }
 
 // The two readings of a number share one grammar: the readout's own (grouping commas between
@@ -209,16 +211,16 @@ ScannedNumber scanNumber(std::string_view text, NumberForm form)
             number.plain += '-';
         ++i;
     }
-    while (isDigit(text, i)) {
+    while (digitAt(text, i)) {
         number.plain += text[i++];
         number.hasDigits = true;
         if (form == NumberForm::readout && i < text.size() && text[i] == ',' &&
-            isDigit(text, i + 1))
+            digitAt(text, i + 1))
             ++i;
     }
     if (i < text.size() && text[i] == '.') {
         number.plain += text[i++];
-        while (isDigit(text, i)) {
+        while (digitAt(text, i)) {
             number.plain += text[i++];
             number.hasDigits = true;
         }
@@ -230,10 +232,10 @@ ScannedNumber scanNumber(std::string_view text, NumberForm form)
         std::size_t digitsAt = i + 1;
         if (digitsAt < text.size() && (text[digitsAt] == '+' || text[digitsAt] == '-'))
             ++digitsAt;
-        if (isDigit(text, digitsAt)) {
+        if (digitAt(text, digitsAt)) {
             number.plain += text.substr(i, digitsAt - i);
             i = digitsAt;
-            while (isDigit(text, i))
+            while (digitAt(text, i))
                 number.plain += text[i++];
         }
     }
@@ -255,7 +257,7 @@ double outOfRangeValue(std::string_view plain)
     for (const char c : mantissa) {
         if (c == '.') {
             pastPoint = true;
-        } else if (c >= '0' && c <= '9') {
+        } else if (isAsciiDigit(c)) {
             if (firstSignificant < 0 && c != '0')
                 firstSignificant = digitIndex;
             ++digitIndex;
@@ -291,23 +293,11 @@ double toDouble(std::string_view plain)
     return value;
 }
 
-// Where the character after the one starting at `at` begins. A byte that cannot start or
-// continue a UTF-8 sequence is a character of its own, so broken text is still cut safely.
+// Where the character after the one starting at `at` begins. Broken UTF-8 still counts:
+// each malformed piece is one character, so broken text is still cut safely.
 std::size_t nextCharacter(std::string_view text, std::size_t at)
 {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 1;
-    if ((lead & 0xE0U) == 0xC0U)
-        length = 2;
-    else if ((lead & 0xF0U) == 0xE0U)
-        length = 3;
-    else if ((lead & 0xF8U) == 0xF0U)
-        length = 4;
-    std::size_t next = at + 1;
-    while (next < at + length && next < text.size() &&
-           (static_cast<unsigned char>(text[next]) & 0xC0U) == 0x80U)
-        ++next;
-    return next;
+    return at + decodeUtf8(text, at).length;
 }
 
 } // namespace

@@ -43,8 +43,10 @@ void Calculator::wireControls()
 {
     for (int i = 0; i < 10; ++i)
         form.Number(i).onClick = [this, i] { pressNumber(*this, i); };
-    for (int i = 0; i < 5; ++i)
-        form.Operator(i).onClick = [this, i] { pressOperator(*this, i); };
+    for (std::size_t i = 0; i < operatorKeys.size(); ++i) {
+        const PendingOperator op = operatorKeys[i].op;
+        form.Operator(int(i)).onClick = [this, op] { pressOperator(*this, op); };
+    }
     form.Decimal.onClick = [this] { pressDecimal(*this); };
     form.Percent.onClick = [this] { pressPercent(*this); };
     form.Cancel.onClick = [this] { pressCancel(*this); };

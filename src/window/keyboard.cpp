@@ -9,80 +9,60 @@
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
 #include "shell/clipboard.h"
+#include "text/utf8.h"
 #include "window/calculator.h"
 
+#include <array>
+#include <string>
 #include <string_view>
 
 namespace sorba {
 
 namespace {
 
-constexpr std::u32string_view operatorPathCharacters = U"+-X*x/=\rmMtTsShH";
-
-// Operator keys and era letters: the mark first, then the operator whose caption matches.
-void operatorPath(Calculator &calc, char32_t character)
+// Era letters put their era's kanji into MEM2 and press no operator.
+struct EraLetter
 {
-    std::string &mark = calc.form.MEM2.caption;
-    switch (character) {
-    case U'+':
-        mark = "＋";
-        break;
-    case U'-':
-        mark = "－";
-        break;
-    case U'/':
-        mark = "÷";
-        break;
-    case U'=':
-        mark = " ";
-        break;
-    case U'm':
-    case U'M':
-        mark = "明";
-        break;
-    case U't':
-    case U'T':
-        mark = "大";
-        break;
-    case U's':
-    case U'S':
-        mark = "昭";
-        break;
-    case U'h':
-    case U'H':
-        mark = "平";
-        break;
-    case U'*':
-    case U'x':
-        // A typed upper-case "X" multiplies too, but without a mark.
-        character = U'X';
-        mark = "×";
-        break;
-    case enterCharacter:
-        character = U'=';
-        mark.clear();
-        break;
-    default:
-        break;
+    char32_t letter;
+    std::string_view mark;
+};
+
+constexpr std::array<EraLetter, 8> eraLetters{{
+    {U'm', "明"},
+    {U'M', "明"},
+    {U't', "大"},
+    {U'T', "大"},
+    {U's', "昭"},
+    {U'S', "昭"},
+    {U'h', "平"},
+    {U'H', "平"},
+}};
+
+const EraLetter *eraLetter(char32_t character)
+{
+    for (const EraLetter &row : eraLetters) {
+        if (row.letter == character)
+            return &row;
     }
-    for (int index = 0; index < 5; ++index) {
-        const std::string &caption = calc.form.Operator(index).caption;
-        if (caption.size() == 1 && char32_t(caption[0]) == character) {
-            pressOperator(calc, index);
-            return;
-        }
-    }
+    return nullptr;
 }
 
 } // namespace
 
 void handleKeyChar(Calculator &calc, char32_t character)
 {
-    if (operatorPathCharacters.find(character) != std::u32string_view::npos) {
-        operatorPath(calc, character);
+    // An operator's mark goes into MEM2 first, then the operator acts.
+    if (const OperatorCharacter *typed = operatorCharacter(character)) {
+        if (typed->mark)
+            calc.form.MEM2.caption = std::string(*typed->mark);
+        pressOperator(calc, typed->op);
         return;
     }
-    if (character >= U'0' && character <= U'9') {
+    if (const EraLetter *era = eraLetter(character)) {
+        calc.form.MEM2.caption = std::string(era->mark);
+        return;
+    }
+    if (isAsciiDigit(character)) {
         pressNumber(calc, int(character - U'0'));
         return;
     }
@@ -132,25 +112,26 @@ void handleKeyChar(Calculator &calc, char32_t character)
 
 void handleKeyDown(Calculator &calc, int keyCode, int modifierMask)
 {
-    const bool ctrl = (modifierMask & ctrlMask) != 0;
+    const bool ctrl = hasModifier(modifierMask, Modifier::Ctrl);
     const bool english = calc.state.english();
+    const auto key = static_cast<VirtualKey>(keyCode);
     std::string &mark = calc.form.MEM2.caption;
-    if (ctrl && keyCode == 67)
+    if (ctrl && key == VirtualKey::C)
         copyReadout(calc);
     // Ctrl+V pastes as the paste menu item does; its control character then does nothing.
-    if (ctrl && keyCode == 86)
+    if (ctrl && key == VirtualKey::V)
         pasteReadout(calc);
-    if (keyCode == 77) {
+    if (key == VirtualKey::M) {
         if (ctrl)
             storeMemory(calc);
         else
             mark = english ? "Ｍ" : "明";
     }
-    if (keyCode == 84)
+    if (key == VirtualKey::T)
         mark = english ? "T" : "大";
-    if (keyCode == 83)
+    if (key == VirtualKey::S)
         mark = ctrl ? "" : (english ? "S" : "昭");
-    if (keyCode == 72)
+    if (key == VirtualKey::H)
         mark = ctrl ? "" : (english ? "H" : "平");
 }
 

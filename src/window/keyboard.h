@@ -1,20 +1,13 @@
 #pragma once
 // The keyboard map: the main window sees every key first. A key press brings a key-down event
-// (key code and modifier mask: 1 Shift, 2 Ctrl, 4 Alt) and then, when the key makes one, a
-// character event.
+// (a VirtualKey code and a mask of Modifier bits) and then, when the key makes one, a character
+// event.
+
+#include "model/key_codes.h"
 
 namespace sorba {
 
 class Calculator;
-
-inline constexpr int shiftMask = 1;
-inline constexpr int ctrlMask = 2;
-inline constexpr int altMask = 4;
-
-inline constexpr char32_t enterCharacter = 13;
-inline constexpr char32_t escapeCharacter = 27;
-inline constexpr char32_t backspaceCharacter = 8;
-inline constexpr char32_t spaceCharacter = 32;
 
 /// A character event; every character is consumed, whatever it did.
 void handleKeyChar(Calculator &calc, char32_t character);

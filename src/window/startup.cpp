@@ -9,6 +9,7 @@
 #include "shell/language.h"
 #include "shell/layout.h"
 #include "shell/options.h"
+#include "tables/keypad_window.h"
 #include "text/readout_format.h"
 #include "units/panel_window.h"
 #include "window/calculator.h"
@@ -117,7 +118,7 @@ void runStartUp(Calculator &calc)
         form.MEM2.caption.clear();
     }
 
-    markMenuEntry(form, MenuId::SSS, stored.width == 7215 ? 0 : 1);
+    markMenuEntry(form, MenuId::SSS, stored.width == defaultWindowWidth ? 0 : 1);
 
     applyTopmost(calc, stored.alwaysOnTop != 0);
     markMenuEntry(form, MenuId::TTT, stored.alwaysOnTop == 0 ? 0 : 1);
@@ -131,8 +132,8 @@ void runStartUp(Calculator &calc)
     }
 
     applyStartUpSize(calc, stored.height, stored.width);
-    if (state.uiLanguage == 0 && form.window.width() < 4380)
-        form.window.setWidth(4400);
+    if (state.uiLanguage == 0)
+        widenNarrowWindow(calc);
 
     if (state.suppressWarnings == "0")
         markMenuEntry(form, MenuId::AAA, 0);

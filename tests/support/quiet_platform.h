@@ -1,15 +1,13 @@
 #pragma once
 // A desktop for tests and benchmarks: it records message boxes and posted Enters, holds a
-// clipboard, and answers nothing else of interest. Also a temporary program folder.
+// clipboard, and answers nothing else of interest. The temporary program folder comes with it.
 
 #include "model/about_form.h"
 #include "model/platform.h"
+#include "support/temporary_folder.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace sorba::testing {
@@ -48,31 +46,6 @@ public:
 
 private:
     std::filesystem::path m_folder;
-};
-
-/// A fresh empty folder, removed with everything in it when the object goes.
-class TemporaryFolder
-{
-public:
-    TemporaryFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "sorba-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            m_path = pattern;
-    }
-    ~TemporaryFolder()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    TemporaryFolder(const TemporaryFolder &) = delete;
-    TemporaryFolder &operator=(const TemporaryFolder &) = delete;
-
-    const std::filesystem::path &path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
 };
 
 } // namespace sorba::testing

@@ -1,6 +1,8 @@
 #pragma once
 // Temporary folders and whole-file helpers for the tests of the settings file.
 
+#include "support/temporary_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -13,37 +15,7 @@
 
 namespace sorba::testing {
 
-class TempFolder
-{
-public:
-    /// A new empty folder in base, by default the system's temporary folder.
-    explicit TempFolder(const std::filesystem::path &base = std::filesystem::temp_directory_path())
-    {
-        namespace fs = std::filesystem;
-        std::string pattern = (base / "sorba-settings-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data()) != nullptr ? fs::path(pattern) : fs::path();
-        // Open to all, so a test process that gave up root can still reach what lies inside.
-        fs::permissions(m_path, fs::perms::owner_all | fs::perms::group_exec |
-                                    fs::perms::others_exec | fs::perms::others_read);
-    }
-    ~TempFolder()
-    {
-        namespace fs = std::filesystem;
-        std::error_code error;
-        for (const auto &entry : fs::recursive_directory_iterator(m_path, error)) {
-            if (entry.is_directory(error))
-                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, error);
-        }
-        fs::remove_all(m_path, error);
-    }
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-
-    const std::filesystem::path &path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-};
+using TempFolder = TemporaryFolder;
 
 inline void writeFile(const std::filesystem::path &file, std::string_view text)
 {

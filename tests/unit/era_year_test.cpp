@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace sorba {
 namespace {
@@ -89,6 +90,24 @@ TEST(EraYear, RoundsToSevenDigits)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.line);
         EXPECT_EQ(sevenDigitYear(row.input), row.expected);
+    }
+}
+
+TEST(EraYear, WritesWholeYearsInSixCharacters)
+{
+    const Row<double, std::string> rows[] = {
+        {__LINE__, 1912, "1912"},      {__LINE__, 45, "45"},
+        {__LINE__, 1937.5, "1938"}, // halves away from zero
+        {__LINE__, 1937.499, "1937"},  {__LINE__, -5, "-5"},
+        {__LINE__, -2.5, "-3"},        {__LINE__, 0, ""}, // no year at all
+        {__LINE__, 0.4, ""},           {__LINE__, 999999, "999999"},
+        {__LINE__, 1234567, "234567"}, // the first characters are lost
+        {__LINE__, -123456, "123456"}, // and so is the sign
+        {__LINE__, 1e20, "000000"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(wholeYearText(row.input), row.expected);
     }
 }
 

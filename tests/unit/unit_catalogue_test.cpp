@@ -61,18 +61,136 @@ std::string ruleName(const ConversionRule &rule)
     return name;
 }
 
+struct OneRow
+{
+    int line;
+    UnitCategory category;
+    int unitButton;
+    TargetBox box;
+    std::string_view one; // what 1 converts to: the factor as the readout shows it, and the unit
+};
+
+// One row for each rule, in the catalogue's order. 平方里 to 平方km is 3.9273 squared, and 貫 to
+// 米トン is 0.0036908 and then 1.12.
 TEST_F(UnitPanelTest, EveryRuleConvertsOneZeroAndMinusOne)
 {
-    for (const ConversionRule &rule : conversionRules) {
-        SCOPED_TRACE(ruleName(rule));
-        // The factor as the readout shows any number, cut to the rule's width.
-        const std::string factorText =
-            lastCharacters(formatReadout(rule.factor * rule.thenFactor, standardPattern),
-                           std::size_t(rule.shownWidth));
-        const std::string one = factorText + std::string(rule.unitText);
-        EXPECT_EQ(convert(rule.category, rule.unitButton, rule.target, "1."), one);
-        EXPECT_EQ(convert(rule.category, rule.unitButton, rule.target, "-1."), "-" + one);
-        EXPECT_EQ(convert(rule.category, rule.unitButton, rule.target, "0."),
+    using enum UnitCategory;
+    const OneRow rows[] = {
+        {__LINE__, Length, 1, TargetBox::Check1, "0.33寸"},
+        {__LINE__, Length, 1, TargetBox::Check2, "0.3937in"},
+        {__LINE__, Length, 2, TargetBox::Check1, "3.3尺"},
+        {__LINE__, Length, 2, TargetBox::Check2, "3.2808ft"},
+        {__LINE__, Length, 2, TargetBox::Check3, "1.0936yd"},
+        {__LINE__, Length, 3, TargetBox::Check1, "0.25463里"},
+        {__LINE__, Length, 3, TargetBox::Check2, "0.62137mile"},
+        {__LINE__, Length, 4, TargetBox::Check1, "3.0303ｃｍ"},
+        {__LINE__, Length, 4, TargetBox::Check2, "1.193in"},
+        {__LINE__, Length, 5, TargetBox::Check1, "0.30303ｍ"},
+        {__LINE__, Length, 5, TargetBox::Check2, "0.99419ft"},
+        {__LINE__, Length, 5, TargetBox::Check3, "0.3314yd"},
+        {__LINE__, Length, 6, TargetBox::Check1, "3.9273ｋｍ"},
+        {__LINE__, Length, 6, TargetBox::Check2, "2.4403mile"},
+        {__LINE__, Length, 7, TargetBox::Check1, "2.54ｃｍ"},
+        {__LINE__, Length, 7, TargetBox::Check2, "0.8382寸"},
+        {__LINE__, Length, 8, TargetBox::Check1, "0.3048ｍ"},
+        {__LINE__, Length, 8, TargetBox::Check2, "1.0058尺"},
+        {__LINE__, Length, 8, TargetBox::Check3, "0.33333yd"},
+        {__LINE__, Length, 9, TargetBox::Check1, "0.9144ｍ"},
+        {__LINE__, Length, 9, TargetBox::Check2, "3.0175尺"},
+        {__LINE__, Length, 9, TargetBox::Check3, "3.ft"},
+        {__LINE__, Length, 10, TargetBox::Check1, "1.6093ｋｍ"},
+        {__LINE__, Length, 10, TargetBox::Check2, "0.40979里"},
+        {__LINE__, Weight, 1, TargetBox::Check1, "0.26667匁"},
+        {__LINE__, Weight, 1, TargetBox::Check2, "0.035274ｵﾝｽ"},
+        {__LINE__, Weight, 2, TargetBox::Check1, "1.6667斤"},
+        {__LINE__, Weight, 2, TargetBox::Check2, "0.26667貫"},
+        {__LINE__, Weight, 3, TargetBox::Check1, "266.67貫"},
+        {__LINE__, Weight, 3, TargetBox::Check2, "0.98421英ｔ"},
+        {__LINE__, Weight, 3, TargetBox::Check3, "1.1023米ｔ"},
+        {__LINE__, Weight, 4, TargetBox::Check1, "3.75g"},
+        {__LINE__, Weight, 4, TargetBox::Check2, "0.13228ｵﾝｽ"},
+        {__LINE__, Weight, 5, TargetBox::Check1, "0.6kg"},
+        {__LINE__, Weight, 5, TargetBox::Check2, "0.16貫"},
+        {__LINE__, Weight, 6, TargetBox::Check1, "3.75kg"},
+        {__LINE__, Weight, 6, TargetBox::Check2, "6.25斤"},
+        {__LINE__, Weight, 6, TargetBox::Check3, "0.00375ｔ"},
+        {__LINE__, Weight, 6, TargetBox::Check8, "0.0036908英ｔ"},
+        {__LINE__, Weight, 6, TargetBox::Check9, "0.004133696米ｔ"},
+        {__LINE__, Weight, 7, TargetBox::Check1, "28.35g"},
+        {__LINE__, Weight, 7, TargetBox::Check2, "7.5599匁"},
+        {__LINE__, Weight, 8, TargetBox::Check1, "1.016ｔ"},
+        {__LINE__, Weight, 8, TargetBox::Check2, "270.95貫"},
+        {__LINE__, Weight, 8, TargetBox::Check3, "1.12米ｔ"},
+        {__LINE__, Weight, 9, TargetBox::Check1, "0.90718ｔ"},
+        {__LINE__, Weight, 9, TargetBox::Check2, "241.92貫"},
+        {__LINE__, Weight, 9, TargetBox::Check3, "0.89286英ｔ"},
+        {__LINE__, Area, 1, TargetBox::Check1, "0.1089平方寸"},
+        {__LINE__, Area, 1, TargetBox::Check2, "0.155平方in"},
+        {__LINE__, Area, 2, TargetBox::Check1, "0.3025坪"},
+        {__LINE__, Area, 2, TargetBox::Check2, "10.764平方ft"},
+        {__LINE__, Area, 2, TargetBox::Check3, "1.196平方yd"},
+        {__LINE__, Area, 3, TargetBox::Check1, "0.064836平方里"},
+        {__LINE__, Area, 3, TargetBox::Check2, "247.11ｴｰｶｰ"},
+        {__LINE__, Area, 3, TargetBox::Check3, "0.3861平方mile"},
+        {__LINE__, Area, 4, TargetBox::Check1, "9.1827平方cm"},
+        {__LINE__, Area, 4, TargetBox::Check2, "1.4233平方in"},
+        {__LINE__, Area, 5, TargetBox::Check1, "3.3058㎡"},
+        {__LINE__, Area, 5, TargetBox::Check2, "35.5832平方ft"},
+        {__LINE__, Area, 5, TargetBox::Check3, "3.9537平方yd"},
+        {__LINE__, Area, 6, TargetBox::Check1, "15.42368529平方km"},
+        {__LINE__, Area, 6, TargetBox::Check2, "3,811.2ｴｰｶｰ"},
+        {__LINE__, Area, 6, TargetBox::Check3, "5.95504平方mile"},
+        {__LINE__, Area, 7, TargetBox::Check1, "6.4516平方cm"},
+        {__LINE__, Area, 7, TargetBox::Check2, "0.70258平方寸"},
+        {__LINE__, Area, 8, TargetBox::Check1, "0.092903㎡"},
+        {__LINE__, Area, 8, TargetBox::Check2, "0.028103坪"},
+        {__LINE__, Area, 8, TargetBox::Check3, "0.11111平方yd"},
+        {__LINE__, Area, 9, TargetBox::Check1, "0.0040469平方km"},
+        {__LINE__, Area, 9, TargetBox::Check2, "0.00026238平方里"},
+        {__LINE__, Area, 9, TargetBox::Check3, "0.0015625平方mile"},
+        {__LINE__, Area, 10, TargetBox::Check1, "0.83613㎡"},
+        {__LINE__, Area, 10, TargetBox::Check2, "0.25293坪"},
+        {__LINE__, Area, 10, TargetBox::Check3, "9.平方ft"},
+        {__LINE__, Area, 11, TargetBox::Check1, "2.59平方km"},
+        {__LINE__, Area, 11, TargetBox::Check2, "0.16793平方里"},
+        {__LINE__, Area, 11, TargetBox::Check3, "640.ｴｰｶｰ"},
+        {__LINE__, Volume, 1, TargetBox::Check1, "0.16638立方坪"},
+        {__LINE__, Volume, 1, TargetBox::Check2, "35.315立方ft"},
+        {__LINE__, Volume, 1, TargetBox::Check3, "1.308立方yd"},
+        {__LINE__, Volume, 2, TargetBox::Check1, "0.55437升"},
+        {__LINE__, Volume, 2, TargetBox::Check2, "0.26418米ｶﾞﾛﾝ"},
+        {__LINE__, Volume, 2, TargetBox::Check3, "0.21998英ｶﾞﾛﾝ"},
+        {__LINE__, Volume, 3, TargetBox::Check1, "6.0105立方m"},
+        {__LINE__, Volume, 3, TargetBox::Check2, "212.26立方ft"},
+        {__LINE__, Volume, 3, TargetBox::Check3, "7.8615立方yd"},
+        {__LINE__, Volume, 4, TargetBox::Check1, "1.8039l"},
+        {__LINE__, Volume, 4, TargetBox::Check2, "0.47654米ｶﾞﾛﾝ"},
+        {__LINE__, Volume, 4, TargetBox::Check3, "0.3968英ｶﾞﾛﾝ"},
+        {__LINE__, Volume, 5, TargetBox::Check1, "0.028317立方m"},
+        {__LINE__, Volume, 5, TargetBox::Check2, "0.0047112立方坪"},
+        {__LINE__, Volume, 5, TargetBox::Check3, "0.037037立方yd"},
+        {__LINE__, Volume, 6, TargetBox::Check1, "3.7853l"},
+        {__LINE__, Volume, 6, TargetBox::Check2, "2.0985升"},
+        {__LINE__, Volume, 6, TargetBox::Check3, "0.832701英ｶﾞﾛﾝ"},
+        {__LINE__, Volume, 7, TargetBox::Check1, "0.76455立方m"},
+        {__LINE__, Volume, 7, TargetBox::Check2, "0.1272立方坪"},
+        {__LINE__, Volume, 7, TargetBox::Check3, "27.立方ft"},
+        {__LINE__, Volume, 8, TargetBox::Check1, "4.546l"},
+        {__LINE__, Volume, 8, TargetBox::Check2, "2.5201升"},
+        {__LINE__, Volume, 8, TargetBox::Check3, "1.2009米ｶﾞﾛﾝ"},
+    };
+    ASSERT_EQ(std::size(rows), conversionRules.size());
+    for (std::size_t i = 0; i < conversionRules.size(); ++i) {
+        const OneRow &row = rows[i];
+        SCOPED_TRACE(row.line);
+        const ConversionRule &rule = conversionRules[i];
+        ASSERT_TRUE(rule.category == row.category && rule.unitButton == row.unitButton &&
+                    rule.target == row.box)
+            << ruleName(rule);
+        const std::string one(row.one);
+        EXPECT_EQ(convert(row.category, row.unitButton, row.box, "1."), one);
+        EXPECT_EQ(convert(row.category, row.unitButton, row.box, "-1."), "-" + one);
+        EXPECT_EQ(convert(row.category, row.unitButton, row.box, "0."),
                   "0." + std::string(rule.unitText));
         EXPECT_EQ(form().Readout.fontSize, 30);
     }

@@ -2,63 +2,12 @@
 
 #include "json_text.h"
 
+#include "text/utf8.h"
+
 #include <array>
 #include <charconv>
 
 namespace sorba::script {
-
-void appendUtf8(std::string &out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-}
-
-std::u32string decodeUtf8(std::string_view text)
-{
-    std::u32string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        char32_t cp = lead;
-        if (lead >= 0xF0 && lead < 0xF8) {
-            length = 4;
-            cp = lead & 0x07;
-        } else if (lead >= 0xE0) {
-            length = 3;
-            cp = lead & 0x0F;
-        } else if (lead >= 0xC0) {
-            length = 2;
-            cp = lead & 0x1F;
-        }
-        bool valid = length == 1 || i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            cp = lead;
-            length = 1;
-        }
-        out += cp;
-        i += length;
-    }
-    return out;
-}
 
 namespace {
 

@@ -18,10 +18,4 @@ std::string jsonString(std::string_view text);
 /// Numbers in their shortest exact form, booleans, texts and lists as JSON, null for nothing.
 std::string jsonValue(const PropertyValue &value);
 
-/// Appends the UTF-8 form of a code point.
-void appendUtf8(std::string &out, char32_t codePoint);
-
-/// Splits UTF-8 text into code points; a stray byte stands for itself.
-std::u32string decodeUtf8(std::string_view text);
-
 } // namespace sorba::script

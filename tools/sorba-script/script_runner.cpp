@@ -4,6 +4,7 @@
 #include "script_runner.h"
 
 #include "json_text.h"
+#include "text/utf8.h"
 #include "window/inspect.h"
 
 #include <charconv>
@@ -15,14 +16,20 @@ namespace sorba::script {
 namespace {
 
 // The rest of the line taken literally, or one JSON string literal when it starts with '"'.
+// Either way the text must be well-formed UTF-8: raw bytes that are not, or an escaped lone
+// surrogate, end the script rather than reach the calculator as something else.
 std::string textArgument(std::string_view argument)
 {
-    if (!argument.starts_with('"'))
-        return std::string(argument);
-    auto text = parseJsonString(argument);
-    if (!text)
-        throw ScriptError("malformed string literal");
-    return *text;
+    std::string text(argument);
+    if (argument.starts_with('"')) {
+        auto parsed = parseJsonString(argument);
+        if (!parsed)
+            throw ScriptError("malformed string literal");
+        text = std::move(*parsed);
+    }
+    if (!isWellFormedUtf8(text))
+        throw ScriptError("text is not well-formed UTF-8");
+    return text;
 }
 
 // A whole number that makes up the whole argument.
@@ -55,18 +62,18 @@ std::vector<std::string_view> words(std::string_view text)
     return out;
 }
 
-// The key-down a keyboard sends before a typed character.
-std::pair<int, int> keyDownFor(char32_t character)
+// The key-down a keyboard sends before a typed character: the key and the modifier mask.
+std::pair<VirtualKey, int> keyDownFor(char32_t character)
 {
     if (character >= U'a' && character <= U'z')
-        return {int(character - U'a') + 65, 0};
+        return {letterKey(character), 0};
     if (character >= U'A' && character <= U'Z')
-        return {int(character), 1};
-    if (character >= U'0' && character <= U'9')
-        return {int(character), 0};
-    if (character == U' ')
-        return {32, 0};
-    return {0, 0};
+        return {letterKey(character), modifierBit(Modifier::Shift)};
+    if (isAsciiDigit(character))
+        return {digitKey(int(character - U'0')), 0};
+    if (character == spaceCharacter)
+        return {VirtualKey::Space, 0};
+    return {VirtualKey::None, 0};
 }
 
 } // namespace
@@ -133,23 +140,23 @@ void ScriptRunner::runLine(std::string_view line)
 void ScriptRunner::deliverPosted()
 {
     while (!m_platform.ended() && m_platform.takePostedEnter())
-        keyPress(13, 0, U'\r');
+        keyPress(VirtualKey::Enter, 0, enterCharacter);
 }
 
-void ScriptRunner::keyPress(int keyCode, int modifierMask, char32_t character)
+void ScriptRunner::keyPress(VirtualKey key, int modifierMask, char32_t character)
 {
-    calc().keyDown(keyCode, modifierMask);
+    calc().keyDown(keyCode(key), modifierMask);
     if (!m_platform.ended())
         calc().keyChar(character);
 }
 
 void ScriptRunner::typeText(std::string_view text)
 {
-    for (const char32_t character : decodeUtf8(text)) {
-        if (m_platform.ended())
-            break;
-        const auto [code, mask] = keyDownFor(character);
-        keyPress(code, mask, character);
+    for (std::size_t at = 0; at < text.size() && !m_platform.ended();) {
+        const Utf8Character character = decodeUtf8(text, at);
+        at += character.length;
+        const auto [code, mask] = keyDownFor(character.codePoint);
+        keyPress(code, mask, character.codePoint);
         deliverPosted();
     }
 }
@@ -160,20 +167,20 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
         typeText(textArgument(argument));
     } else if (command == "key") {
         if (argument == "Enter")
-            keyPress(13, 0, 13);
+            keyPress(VirtualKey::Enter, 0, enterCharacter);
         else if (argument == "Esc")
-            keyPress(27, 0, 27);
+            keyPress(VirtualKey::Escape, 0, escapeCharacter);
         else if (argument == "Space")
-            keyPress(32, 0, 32);
+            keyPress(VirtualKey::Space, 0, spaceCharacter);
         else if (argument == "Backspace")
-            keyPress(8, 0, 8);
+            keyPress(VirtualKey::Backspace, 0, backspaceCharacter);
         else
             throw ScriptError("unknown key: " + std::string(argument));
     } else if (command == "ctrl") {
         if (argument.size() != 1 || !std::isalpha(static_cast<unsigned char>(argument[0])))
             throw ScriptError("ctrl takes one letter");
-        const int upper = std::toupper(static_cast<unsigned char>(argument[0]));
-        keyPress(upper, 2, char32_t(upper - 64));
+        const VirtualKey letter = letterKey(char32_t(argument[0]));
+        keyPress(letter, modifierBit(Modifier::Ctrl), ctrlCharacter(letter));
     } else if (command == "keydown") {
         const auto parts = words(argument);
         if (parts.size() != 2)

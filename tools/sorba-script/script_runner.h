@@ -1,6 +1,7 @@
 #pragma once
 // Runs a script line by line against a calculator on the headless desktop.
 
+#include "model/key_codes.h"
 #include "script_platform.h"
 #include "settings/settings_file.h"
 #include "window/calculator.h"
@@ -32,7 +33,7 @@ private:
     void runLine(std::string_view line);
     void runCommand(std::string_view command, std::string_view argument);
     void deliverPosted();
-    void keyPress(int keyCode, int modifierMask, char32_t character);
+    void keyPress(VirtualKey key, int modifierMask, char32_t character);
     void typeText(std::string_view text);
     void mouseDown(std::string_view argument);
     void get(std::string_view path);
