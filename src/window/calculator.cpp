@@ -9,6 +9,8 @@
 #include "engine/tax.h"
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
+#include "shell/colours.h"
+#include "shell/font_chooser.h"
 #include "shell/language.h"
 #include "shell/layout.h"
 #include "shell/options.h"
@@ -52,6 +54,10 @@ void Calculator::wireControls()
         form.Check(checkBoxNumber(box)).onClick = [this, box] { targetBoxClicked(*this, box); };
     for (int button = 1; button <= unitButtonCount; ++button)
         form.Option(button).onClick = [this, button] { unitButtonSelected(*this, button); };
+    fontChooser.Lstfontname.onClick = [this] { fontHighlighted(*this); };
+    fontChooser.OK.onClick = [this] { storeChosenFont(*this); };
+    fontChooser.END.onClick = [this] { closeFontChooser(*this); };
+    fontChooser.window.onClose = [this] { closeFontChooser(*this); };
     form.Command3.onClick = [this] { returnToKeypad(*this); };
     form.Command4.onClick = [this] { exitFromUnitPanel(*this); };
     // While the unit panel is shown its own fixed-size rule stands in for the keypad's.
@@ -92,6 +98,14 @@ void Calculator::wireMenus()
     onEntries(MenuId::JJJ, chooseLanguage);
     onEntries(MenuId::AAA, chooseWarnings);
     onEntries(MenuId::TNN, chooseUnitPanel);
+    form.menu(MenuId::font2, 0).onClick = [this] { showFontChooser(*this); };
+    // The colour items are one-entry arrays numbered 0 to 4; the handler ignores the number.
+    for (const MenuEntry &entry : menuEntries) {
+        if (isColourItem(entry.id))
+            form.menu(entry.id, entry.index).onClick = [this, id = entry.id] {
+                chooseColour(*this, id);
+            };
+    }
 }
 
 void Calculator::load()
