@@ -38,6 +38,8 @@ MainWindow::MainWindow(sorba::Calculator &calc, QtPlatform &platform)
              [this](const std::function<void()> &action) { handle(action); })
     , m_menus(*menuBar(), calc.form.menuBar(),
               [this](sorba::MenuItem &item) { handle([this, &item] { m_calc.chooseMenu(item); }); })
+    , m_fontChooser(*this, calc.fontChooser.window, calc.fontChooser.controls(),
+                    [this](const std::function<void()> &action) { handle(action); })
 {
     setCentralWidget(m_canvas);
     // A Japanese input method would take the digits and operators for composition.
@@ -108,6 +110,7 @@ void MainWindow::sync()
         show();
     else if (!form.visible && isVisible())
         hide();
+    m_fontChooser.sync();
 }
 
 void MainWindow::syncAccessibleNames()
@@ -210,6 +213,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::endProgram()
 {
     m_dragSettled.stop();
+    // Every window of the program goes with the main one.
+    m_fontChooser.hide();
     hide();
 }
 

@@ -3,6 +3,7 @@
 // hands it to the keyboard map, and turns the close box, the user's drags and moves into the
 // model's events. It keeps no calculator state.
 
+#include "form_window.h"
 #include "menu_view.h"
 #include "model_view.h"
 #include "twips.h"
@@ -45,6 +46,8 @@ public:
 
     /// The widget of a control, or nullptr while the control has never been in sight.
     QWidget *widgetFor(const sorba::Control &control) const { return m_view.widgetFor(control); }
+    /// The font chooser's window.
+    FormWindow &fontChooserWindow() { return m_fontChooser; }
 
 protected:
     bool event(QEvent *event) override;
@@ -73,6 +76,7 @@ private:
     QWidget *m_canvas;
     ModelView m_view;
     MenuView m_menus;
+    FormWindow m_fontChooser;
     /// A drag is taken as one resize once the window has kept still for a moment.
     QTimer m_dragSettled;
     int m_handling = 0;
