@@ -125,9 +125,9 @@ void syncFont(const sorba::Control &control, QWidget &widget, QString &fontKey)
     fontKey = key;
     QFont font = widget.font();
     const QString family = qt(control.fontName);
-    // "System" is the desktop's own font. The model keeps naming a face the desktop lacks; the
-    // window draws it with a stand-in that has Japanese glyphs, or leaves the face as it was
-    // when there is none.
+    // "System" is the desktop's own font, or the stand-in with Japanese glyphs when the desktop's
+    // font has none. The model keeps naming a face the desktop lacks; the window draws it with
+    // that stand-in, or leaves the face as it was when there is none.
     if (control.fontName == sorba::systemFontName)
         font.setFamily(systemFontFamily());
     else if (QFontDatabase::hasFamily(family))
