@@ -50,3 +50,9 @@ QString japaneseFallbackFamily()
     }
     return best;
 }
+
+QString systemFontFamily()
+{
+    const QString standIn = japaneseFallbackFamily();
+    return standIn.isEmpty() ? QApplication::font().family() : standIn;
+}

@@ -8,3 +8,8 @@
 /// The desktop's own font when it has Japanese glyphs, otherwise the installed face that suits
 /// Japanese captions best; empty when no installed face has Japanese glyphs.
 QString japaneseFallbackFamily();
+
+/// The face "System" stands for: the desktop's own font when it has Japanese glyphs, otherwise
+/// the stand-in that has them, so Japanese text never falls back glyph by glyph to a face of
+/// another region; the desktop's font when no installed face has Japanese glyphs.
+QString systemFontFamily();

@@ -43,6 +43,8 @@ MainWindow::MainWindow(sorba::Calculator &calc, QtPlatform &platform)
              [this](const std::function<void()> &action) { handle(action); })
     , m_menus(*menuBar(), calc.form.menuBar(),
               [this](sorba::MenuItem &item) { handle([this, &item] { m_calc.chooseMenu(item); }); })
+    , m_fontChooser(*this, calc.fontChooser.window, calc.fontChooser.controls(),
+                    [this](const std::function<void()> &action) { handle(action); })
 {
     setCentralWidget(m_canvas);
     m_view.setReadout(calc.form.Readout, {&calc.form.MEM1, &calc.form.MEM2});
@@ -114,6 +116,7 @@ void MainWindow::sync()
         show();
     else if (!form.visible && isVisible())
         hide();
+    m_fontChooser.sync();
 }
 
 void MainWindow::syncAccessibleNames()
@@ -256,6 +259,8 @@ void MainWindow::endProgram()
     m_dragSettled.stop();
     if (m_help)
         m_help->close();
+    // Every window of the program goes with the main one.
+    m_fontChooser.hide();
     hide();
 }
 

@@ -3,6 +3,7 @@
 // hands it to the keyboard map, and turns the close box, the user's drags and moves into the
 // model's events. It keeps no calculator state.
 
+#include "form_window.h"
 #include "help_window.h"
 #include "menu_view.h"
 #include "model_view.h"
@@ -52,6 +53,8 @@ public:
     QWidget *widgetFor(const sorba::Control &control) const { return m_view.widgetFor(control); }
     /// The help window, or nullptr while help has not been opened.
     HelpWindow *helpWindow() const { return m_help; }
+    /// The font chooser's window.
+    FormWindow &fontChooserWindow() { return m_fontChooser; }
 
 protected:
     bool event(QEvent *event) override;
@@ -81,6 +84,7 @@ private:
     QWidget *m_canvas;
     ModelView m_view;
     MenuView m_menus;
+    FormWindow m_fontChooser;
     /// A drag is taken as one resize once the window has kept still for a moment.
     QTimer m_dragSettled;
     int m_handling = 0;

@@ -7,6 +7,7 @@
 #include "colours.h"
 #include "font_fallback.h"
 #include "model/controls.h"
+#include "model/platform.h"
 #include "readout_label.h"
 
 #include <QAccessible>
@@ -86,18 +87,41 @@ void syncColours(const sorba::Control &control, QWidget &widget)
     widget.setPalette(palette);
 }
 
-void syncListItems(sorba::ListBox &list, QListWidget &widget)
+// A list that starts with no line current: Qt makes the first line current when the list gets
+// the focus, which would read as the user's highlight. The keyboard's first step down then
+// highlights the first line.
+class ListBoxWidget : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        const bool noneCurrent = currentRow() < 0;
+        const QSignalBlocker blocker(this);
+        QListWidget::focusInEvent(event);
+        if (noneCurrent && currentRow() >= 0)
+            selectionModel()->clearCurrentIndex();
+    }
+};
+
+// The lines are compared with those last shown, so an unchanged list costs nothing per event.
+void syncListItems(sorba::ListBox &list, QListWidget &widget, std::vector<std::string> &shown)
 {
     const QSignalBlocker blocker(widget);
-    bool same = widget.count() == int(list.items.size());
-    for (int row = 0; same && row < widget.count(); ++row)
-        same = widget.item(row)->text() == qt(list.items[std::size_t(row)]);
-    if (!same) {
-        widget.clear();
+    if (shown != list.items) {
+        shown = list.items;
+        QStringList lines;
+        lines.reserve(qsizetype(list.items.size()));
         for (const std::string &item : list.items)
-            widget.addItem(qt(item));
+            lines.append(qt(item));
+        widget.clear();
+        widget.addItems(lines);
     }
-    widget.setCurrentRow(list.highlighted ? int(*list.highlighted) : -1);
+    const int row = list.highlighted ? int(*list.highlighted) : -1;
+    if (widget.currentRow() != row)
+        widget.setCurrentRow(row);
 }
 
 // The font key notes what was applied last, so an unchanged font costs no relayout.
@@ -110,11 +134,11 @@ void syncFont(const sorba::Control &control, QWidget &widget, QString &fontKey)
     fontKey = key;
     QFont font = widget.font();
     const QString family = qt(control.fontName);
-    // "System" is the desktop's own font. The model keeps naming a face the desktop lacks; the
-    // window draws it with a stand-in that has Japanese glyphs, or leaves the face as it was
-    // when there is none.
-    if (control.fontName == "System")
-        font.setFamily(QApplication::font().family());
+    // "System" is the desktop's own font, or the stand-in with Japanese glyphs when the desktop's
+    // font has none. The model keeps naming a face the desktop lacks; the window draws it with
+    // that stand-in, or leaves the face as it was when there is none.
+    if (control.fontName == sorba::systemFontName)
+        font.setFamily(systemFontFamily());
     else if (QFontDatabase::hasFamily(family))
         font.setFamily(family);
     else if (const QString standIn = japaneseFallbackFamily(); !standIn.isEmpty())
@@ -175,7 +199,7 @@ void ModelView::sync(const TwipsScale &scale)
             continue;
         }
         if (it == m_shown.end()) {
-            it = m_shown.emplace(control, Shown{createWidget(*control), {}, {}}).first;
+            it = m_shown.emplace(control, Shown{createWidget(*control), {}, {}, {}}).first;
             created = true;
         }
         syncWidget(*control, it->second, scale);
@@ -236,22 +260,21 @@ QWidget *ModelView::createWidget(sorba::Control &control)
                          [this, option] { m_dispatch([option] { option->select(); }); });
         widget = radio;
     } else if (auto *list = dynamic_cast<sorba::ListBox *>(&control)) {
-        auto *listWidget = new QListWidget(&m_canvas);
+        auto *listWidget = new ListBoxWidget(&m_canvas);
+        listWidget->setUniformItemSizes(true);
+        // A line made current by the mouse or the keyboard is the user's click on it.
         QObject::connect(listWidget, &QListWidget::currentRowChanged, [this, list](int row) {
-            if (row < 0)
-                return;
-            m_dispatch([list, row] {
-                list->highlighted = std::size_t(row);
-                if (list->onClick)
-                    list->onClick();
-            });
+            if (row >= 0)
+                m_dispatch([list, row] { list->click(std::size_t(row)); });
         });
         widget = listWidget;
     } else {
         widget = new QWidget(&m_canvas);
     }
-    // Every key belongs to the window's keyboard map; no control takes focus or composes text.
-    widget->setFocusPolicy(Qt::NoFocus);
+    // Every key belongs to the window's keyboard map, where the window has one; no control
+    // composes text.
+    if (!m_controlsTakeFocus)
+        widget->setFocusPolicy(Qt::NoFocus);
     widget->setAttribute(Qt::WA_InputMethodEnabled, false);
     widget->setObjectName(QString::fromStdString(control.path()));
     return widget;
@@ -274,7 +297,7 @@ void ModelView::syncWidget(sorba::Control &control, Shown &shown, const TwipsSca
         const QSignalBlocker blocker(radio);
         radio.setChecked(option->selected());
     } else if (auto *list = dynamic_cast<sorba::ListBox *>(&control)) {
-        syncListItems(*list, static_cast<QListWidget &>(widget));
+        syncListItems(*list, static_cast<QListWidget &>(widget), shown.items);
     }
     widget.show();
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -35,6 +36,9 @@ public:
     void setAccessiblePrefix(const sorba::Control &control, QString prefix);
     /// The widget of that control, or nullptr while the control has never been in sight.
     QWidget *widgetFor(const sorba::Control &control) const;
+    /// Lets the controls made from now on take the keyboard focus as a dialog's controls do,
+    /// for a window that has no keyboard map of its own.
+    void setControlsTakeFocus(bool take) { m_controlsTakeFocus = take; }
 
 private:
     struct Shown
@@ -43,6 +47,8 @@ private:
         QString fontKey;
         /// The text on show; nothing until the first sync.
         std::optional<QString> text;
+        /// The lines a list box shows.
+        std::vector<std::string> items;
     };
 
     bool inSight(const sorba::Control &control) const;
@@ -59,4 +65,5 @@ private:
     std::map<const sorba::Control *, QString> m_accessiblePrefixes;
     const sorba::Control *m_readout = nullptr;
     std::vector<const sorba::Control *> m_marks;
+    bool m_controlsTakeFocus = false;
 };

@@ -67,8 +67,17 @@ std::optional<sorba::Colour> QtPlatform::chooseColour(sorba::Colour initial)
 {
     if (m_window)
         m_window->sync();
-    const QColor chosen =
-        QColorDialog::getColor(toQColor(initial, QApplication::palette()), m_window);
+    // Qt's own dialog, owned by the main window so that the window system keeps it above it,
+    // and above everything while the main window stays on top. A system colour opens as the
+    // colour the palette gives it; cancelling hands nothing back, so the code itself is kept.
+    QColorDialog dialog(m_window);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (m_window && m_window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    dialog.setCurrentColor(toQColor(initial, QApplication::palette()));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid())
         return std::nullopt;
     return fromQColor(chosen);
@@ -76,16 +85,27 @@ std::optional<sorba::Colour> QtPlatform::chooseColour(sorba::Colour initial)
 
 std::vector<std::string> QtPlatform::fontNames()
 {
+    // The family list Qt has loaded for its own fonts; asking again scans nothing.
+    const QStringList families = QFontDatabase::families();
     std::vector<std::string> names;
-    for (const QString &family : QFontDatabase::families())
+    names.reserve(std::size_t(families.size()));
+    for (const QString &family : families)
         names.push_back(family.toStdString());
     return names;
 }
 
 bool QtPlatform::fontUsable(std::string_view name)
 {
-    // "System" needs no look-up, so a start with the default font never loads the font list.
-    return name == "System" || QFontDatabase::hasFamily(qt(name));
+    // "System" needs no look-up.
+    return name == sorba::systemFontName || QFontDatabase::hasFamily(qt(name));
+}
+
+void QtPlatform::setBusyPointer(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void QtPlatform::setTopmost(bool topmost)

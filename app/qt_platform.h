@@ -23,6 +23,7 @@ public:
     std::optional<sorba::Colour> chooseColour(sorba::Colour initial) override;
     std::vector<std::string> fontNames() override;
     bool fontUsable(std::string_view name) override;
+    void setBusyPointer(bool busy) override;
     void setTopmost(bool topmost) override;
     void showPopupMenu(sorba::MenuItem &menu, int x, int y) override;
     void openHelp(const std::filesystem::path &helpFile) override;

@@ -146,6 +146,15 @@ std::optional<PropertyValue> ListBox::property(std::string_view property) const
     return Control::property(property);
 }
 
+void ListBox::click(std::size_t row)
+{
+    if (row >= items.size())
+        return;
+    highlighted = row;
+    if (onClick)
+        onClick();
+}
+
 Form::Form(std::string name)
     : ModelObject(std::move(name), std::nullopt)
 {}

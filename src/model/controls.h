@@ -143,6 +143,9 @@ class ListBox : public Control
 public:
     using Control::Control;
     std::optional<PropertyValue> property(std::string_view property) const override;
+    /// A user's click on a line, by mouse or keyboard: it becomes the highlighted line, then the
+    /// click action runs. A line the list does not hold changes nothing.
+    void click(std::size_t row);
     std::vector<std::string> items;
     std::optional<std::size_t> highlighted;
     std::function<void()> onClick;
@@ -171,6 +174,8 @@ public:
     /// The user cannot drag the window to another size; the model holds it where it is.
     bool fixedSize = false;
     std::function<void()> onResize;
+    /// The close box of a window other than the main one.
+    std::function<void()> onClose;
 
 private:
     int m_height = 0;

@@ -4,18 +4,25 @@
 
 #include "model/controls.h"
 
+#include <vector>
+
 namespace sorba {
 
 class FontChooser
 {
 public:
     FontChooser();
+    FontChooser(const FontChooser &) = delete;
+    FontChooser &operator=(const FontChooser &) = delete;
 
     Form window{"Fontmnu4"};
     ListBox Lstfontname{"Lstfontname"};
     Label FNTNAME{"FNTNAME"};
     Button OK{"OK"};
     Button END{"END"};
+
+    /// Every control of the window, in the order a keyboard walks them.
+    std::vector<Control *> controls() { return {&Lstfontname, &FNTNAME, &OK, &END}; }
 
     /// Destroys the window without storing anything.
     void unload();

@@ -15,6 +15,9 @@ namespace sorba {
 class AboutForm;
 class MenuItem;
 
+/// The name that stands for the platform's default interface font; always usable.
+inline constexpr std::string_view systemFontName = "System";
+
 struct ScreenMetrics
 {
     int widthPixels = 1280;
@@ -45,6 +48,8 @@ public:
     virtual std::vector<std::string> fontNames() = 0;
     /// Whether a font of that name can be used ("System" always can).
     virtual bool fontUsable(std::string_view name) = 0;
+    /// Shows the busy pointer over the program's windows, or the normal one again.
+    virtual void setBusyPointer(bool busy) = 0;
 
     /// Keeps the main window above all others, or lets it go, without moving or activating it.
     virtual void setTopmost(bool topmost) = 0;

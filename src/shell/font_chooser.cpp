@@ -1,12 +1,62 @@
-// Loading the font chooser: the font in force, its stored position and the list of names.
+// The font chooser: the list is rebuilt on every load, a highlighted name is previewed on the
+// readout at once, and only OK writes the setting.
 
 #include "shell/font_chooser.h"
 
 #include "state/window_state.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 namespace sorba {
+
+namespace {
+
+// The busy pointer for as long as the list fills, however the filling ends.
+class BusyPointer
+{
+public:
+    explicit BusyPointer(Platform &platform)
+        : m_platform(platform)
+    {
+        m_platform.setBusyPointer(true);
+    }
+    ~BusyPointer() { m_platform.setBusyPointer(false); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+
+private:
+    Platform &m_platform;
+};
+
+void fillFontList(WindowState &calc)
+{
+    const BusyPointer busy(calc.platform);
+    ListBox &list = calc.fontChooser.Lstfontname;
+    list.items.clear();
+    list.highlighted.reset();
+    const std::vector<std::string> listed = calc.platform.fontNames();
+    list.items.reserve(listed.size());
+    // A vertical-writing face ("@Name") is listed by its plain name, and each name once, in the
+    // platform's order. The names seen are views into `listed`, which outlives the loop.
+    std::unordered_set<std::string_view> seen;
+    seen.reserve(listed.size());
+    for (const std::string &entry : listed) {
+        std::string_view name = entry;
+        if (name.starts_with('@'))
+            name.remove_prefix(1);
+        if (seen.insert(name).second)
+            list.items.emplace_back(name);
+    }
+}
+
+const std::string *highlightedName(const ListBox &list)
+{
+    if (!list.highlighted || *list.highlighted >= list.items.size())
+        return nullptr;
+    return &list.items[*list.highlighted];
+}
+
+} // namespace
 
 void ensureFontChooserLoaded(WindowState &calc)
 {
@@ -18,16 +68,39 @@ void ensureFontChooserLoaded(WindowState &calc)
     chooser.FNTNAME.caption = calc.settings.read(setting::FontDef);
     chooser.window.top = calc.settings.read(setting::Form2Top);
     chooser.window.left = calc.settings.read(setting::Form2Left);
+    fillFontList(calc);
+}
 
-    // A vertical-writing face ("@Name") is listed by its plain name, and each name once.
-    std::vector<std::string> &items = chooser.Lstfontname.items;
-    items.clear();
-    chooser.Lstfontname.highlighted.reset();
-    for (const std::string &listed : calc.platform.fontNames()) {
-        std::string name = listed.starts_with('@') ? listed.substr(1) : listed;
-        if (std::find(items.begin(), items.end(), name) == items.end())
-            items.push_back(std::move(name));
-    }
+void showFontChooser(WindowState &calc)
+{
+    ensureFontChooserLoaded(calc);
+    calc.fontChooser.window.visible = true;
+}
+
+void fontHighlighted(WindowState &calc)
+{
+    const std::string *name = highlightedName(calc.fontChooser.Lstfontname);
+    if (name == nullptr)
+        return;
+    calc.fontChooser.FNTNAME.caption = *name;
+    // A face the platform cannot use leaves the readout's font as it was.
+    if (calc.platform.fontUsable(*name))
+        calc.form.Readout.fontName = *name;
+}
+
+void storeChosenFont(WindowState &calc)
+{
+    FontChooser &chooser = calc.fontChooser;
+    const std::string *highlighted = highlightedName(chooser.Lstfontname);
+    const std::string name = highlighted ? *highlighted : std::string(systemFontName);
+    chooser.FNTNAME.caption = name;
+    calc.settings.write(setting::FontDef, name);
+    chooser.unload();
+}
+
+void closeFontChooser(WindowState &calc)
+{
+    calc.fontChooser.unload();
 }
 
 } // namespace sorba

@@ -10,6 +10,8 @@
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
 #include "shell/clipboard.h"
+#include "shell/colours.h"
+#include "shell/font_chooser.h"
 #include "shell/help_about.h"
 #include "shell/language.h"
 #include "shell/layout.h"
@@ -63,6 +65,10 @@ void Calculator::wireControls()
     form.Command1.onClick = [this] { copyByReadoutButton(*this); };
     form.Command2.onClick = [this] { pasteByReadoutButton(*this); };
     aboutForm.Command1.onClick = [this] { aboutForm.unload(); };
+    fontChooser.Lstfontname.onClick = [this] { fontHighlighted(*this); };
+    fontChooser.OK.onClick = [this] { storeChosenFont(*this); };
+    fontChooser.END.onClick = [this] { closeFontChooser(*this); };
+    fontChooser.window.onClose = [this] { closeFontChooser(*this); };
     form.Command3.onClick = [this] { returnToKeypad(*this); };
     form.Command4.onClick = [this] { exitFromUnitPanel(*this); };
     // While the unit panel is shown its own fixed-size rule stands in for the keypad's.
@@ -107,6 +113,14 @@ void Calculator::wireMenus()
     onEntries(MenuId::TNN, chooseUnitPanel);
     form.menu(MenuId::HHH, 0).onClick = [this] { openHelpContents(*this); };
     on(MenuId::VER_FORM, showAboutBox);
+    form.menu(MenuId::font2, 0).onClick = [this] { showFontChooser(*this); };
+    // The colour items are one-entry arrays numbered 0 to 4; the handler ignores the number.
+    for (const MenuEntry &entry : menuEntries) {
+        if (isColourItem(entry.id))
+            form.menu(entry.id, entry.index).onClick = [this, id = entry.id] {
+                chooseColour(*this, id);
+            };
+    }
 }
 
 void Calculator::load()

@@ -28,6 +28,15 @@
 struct Session
 {
     Session() { window.start(); }
+    /// A run that starts from that settings file.
+    explicit Session(const QByteArray &settingsFile)
+    {
+        QFile file(folder.filePath(QStringLiteral("SORBA.INI")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(settingsFile);
+        file.close();
+        window.start();
+    }
 
     QString text(const sorba::Control &control) const
     {

@@ -28,7 +28,8 @@ public:
     std::optional<std::string> clipboardText() override { return clipboard; }
     std::optional<Colour> chooseColour(Colour /*initial*/) override { return std::nullopt; }
     std::vector<std::string> fontNames() override { return {}; }
-    bool fontUsable(std::string_view name) override { return name == "System"; }
+    bool fontUsable(std::string_view name) override { return name == systemFontName; }
+    void setBusyPointer(bool /*busy*/) override {}
     void setTopmost(bool /*topmost*/) override {}
     void showPopupMenu(MenuItem & /*menu*/, int /*x*/, int /*y*/) override {}
     void openHelp(const std::filesystem::path & /*helpFile*/) override {}

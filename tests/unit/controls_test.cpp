@@ -43,6 +43,21 @@ TEST(OptionButton, SelectingDeselectsTheGroupAndRunsTheClickOnce)
     EXPECT_EQ(group.selected(), &second);
 }
 
+TEST(ListBox, ClickHighlightsALineItHoldsBeforeItsActionRuns)
+{
+    ListBox list("Lstfontname");
+    list.items = {"Sans", "Serif"};
+    std::vector<std::string> seen;
+    list.onClick = [&] { seen.push_back(list.items.at(list.highlighted.value_or(99))); };
+    list.click(1);
+    list.click(1);
+    list.click(0);
+    // A line beyond the list changes nothing and runs nothing.
+    list.click(2);
+    EXPECT_EQ(seen, (std::vector<std::string>{"Serif", "Serif", "Sans"}));
+    EXPECT_EQ(list.highlighted, std::optional<std::size_t>(0));
+}
+
 TEST(Form, SizeSettingsRunTheResizeHandlingNestedAndEnd)
 {
     Form window("Calculator");

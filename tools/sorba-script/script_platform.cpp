@@ -32,7 +32,8 @@ std::optional<Colour> ScriptPlatform::chooseColour(Colour initial)
 
 bool ScriptPlatform::fontUsable(std::string_view name)
 {
-    return name == "System" || std::find(m_fonts.begin(), m_fonts.end(), name) != m_fonts.end();
+    return name == systemFontName ||
+           std::find(m_fonts.begin(), m_fonts.end(), name) != m_fonts.end();
 }
 
 void ScriptPlatform::showPopupMenu(MenuItem &menu, int x, int y)

@@ -7,6 +7,7 @@
 #include "text/utf8.h"
 #include "window/inspect.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <sstream>
@@ -195,9 +196,10 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
         calc().chooseMenu(*item);
     } else if (command == "click") {
         ModelObject *object = calc().form.find(argument);
-        // A user cannot click a control that is disabled or hidden: nothing happens.
+        // A user cannot click a control that is disabled or hidden, or one of a window that is
+        // not shown: nothing happens.
         if (const auto *control = dynamic_cast<Control *>(object);
-            control && (!control->enabled || !control->visible))
+            control && (!control->enabled || !control->visible || onHiddenWindow(*control)))
             return;
         if (auto *box = dynamic_cast<CheckBox *>(object))
             box->click();
@@ -231,7 +233,8 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
         std::vector<std::string> fonts;
         std::string list = textArgument(argument);
         std::size_t start = 0;
-        while (start <= list.size()) {
+        // An empty list is a desktop without fonts.
+        while (!list.empty() && start <= list.size()) {
             const auto bar = list.find('|', start);
             fonts.push_back(list.substr(start, bar == std::string::npos ? bar : bar - start));
             if (bar == std::string::npos)
@@ -239,6 +242,8 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
             start = bar + 1;
         }
         m_platform.setFonts(std::move(fonts));
+    } else if (command == "select") {
+        selectFont(textArgument(argument));
     } else if (command == "inifile") {
         replaceFile(textArgument(argument));
     } else if (command == "restart") {
@@ -272,6 +277,25 @@ void ScriptRunner::mouseDown(std::string_view argument)
         calc().mouseDownOnWindow(button);
     else
         throw ScriptError("unknown mouse target: " + std::string(parts[0]));
+}
+
+bool ScriptRunner::onHiddenWindow(const Control &control)
+{
+    FontChooser &chooser = calc().fontChooser;
+    const std::vector<Control *> controls = chooser.controls();
+    return !chooser.window.visible &&
+           std::find(controls.begin(), controls.end(), &control) != controls.end();
+}
+
+void ScriptRunner::selectFont(const std::string &name)
+{
+    // Only a line of the shown list can be highlighted; anything else changes nothing.
+    ListBox &list = calc().fontChooser.Lstfontname;
+    if (onHiddenWindow(list))
+        return;
+    const auto found = std::find(list.items.begin(), list.items.end(), name);
+    if (found != list.items.end())
+        list.click(std::size_t(found - list.items.begin()));
 }
 
 void ScriptRunner::get(std::string_view path)
