@@ -55,6 +55,9 @@ public:
     virtual ScreenMetrics screenMetrics() = 0;
     /// The folder that holds the program.
     virtual std::filesystem::path programFolder() = 0;
+    /// The folder that holds the program's data files such as the help file: the program
+    /// folder, or the installed data folder for an installed copy.
+    virtual std::filesystem::path dataFolder() = 0;
     /// Ends the program: every window closes and no further handler runs.
     virtual void endProgram() = 0;
 };

@@ -35,6 +35,7 @@ public:
     void openHelp(const std::filesystem::path & /*helpFile*/) override {}
     ScreenMetrics screenMetrics() override { return {}; }
     std::filesystem::path programFolder() override { return m_folder; }
+    std::filesystem::path dataFolder() override { return m_folder; }
     void endProgram() override { ended = true; }
 
     std::vector<std::string> boxes;

@@ -27,6 +27,8 @@ public:
     void openHelp(const std::filesystem::path &helpFile) override;
     ScreenMetrics screenMetrics() override { return {}; }
     std::filesystem::path programFolder() override { return m_folder; }
+    /// The script host has no installed form: its data files sit beside it.
+    std::filesystem::path dataFolder() override { return m_folder; }
     void endProgram() override;
 
     /// Takes one posted Enter, if any is waiting.
