@@ -5,6 +5,7 @@
 
 #include "menu_view.h"
 #include "model_view.h"
+#include "qt_translation.h"
 #include "twips.h"
 
 #include <QMainWindow>
@@ -90,5 +91,6 @@ private:
     /// The inner size the window is held at while the unit panel is shown.
     std::optional<QSize> m_heldSize;
     std::optional<bool> m_englishNames;
+    QtTranslation m_qtTexts;
     bool m_watchingScreen = false;
 };
