@@ -1,22 +1,60 @@
-// sorba: the calculator's desktop window. The settings file lives in the program's own folder.
+// sorba: the calculator's desktop window. A copy started from its build or unpacked folder keeps
+// its settings file beside itself; an installed copy keeps it in the user's configuration folder.
 
+#include "command_line.h"
 #include "main_window.h"
+#include "program_paths.h"
 #include "qt_platform.h"
 #include "settings/settings_file.h"
 #include "shown_report.h"
+#include "termination_signals.h"
 #include "window/calculator.h"
 
 #include <QApplication>
 
+namespace {
+
+// Stored window positions, always on top, the centred About box and the context menu at the
+// window's corner all need a window system that lets a program place its windows, which X11
+// does and Wayland does not; on a Wayland desktop XWayland provides the X display. The choice
+// is left to the user who sets QT_QPA_PLATFORM. It returns whether it chose.
+bool preferX11()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    // Wayland stays the fallback should the X connection fail.
+    qputenv("QT_QPA_PLATFORM",
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "xcb" : "xcb;wayland");
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("sorba"));
+    QCoreApplication::setApplicationName(QStringLiteral("sorba"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SORBA_VERSION));
+    if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
+        return *status;
 
-    QtPlatform platform(QCoreApplication::applicationDirPath().toStdString());
-    sorba::SettingsFile settings(platform.programFolder());
+    const bool choseX11 = preferX11();
+    QApplication app(argc, argv);
+    // Programs started from here (the help viewer) make their own choice.
+    if (choseX11)
+        qunsetenv("QT_QPA_PLATFORM");
+    refuseUnknownOptions(app);
+    // The window system finds the desktop entry, and with it the icon, under this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SORBA_APP_ID));
+
+    const ProgramPaths paths =
+        programPathsFor(QCoreApplication::applicationDirPath().toStdString());
+    QtPlatform platform(paths.programFolder, paths.dataFolder);
+    sorba::SettingsFile settings(
+        paths.programFolder, paths.installed ? sorba::SettingsFile::Fallback::UserConfigFolderOnly
+                                             : sorba::SettingsFile::Fallback::UserConfigFolder);
     sorba::Calculator calc(platform, settings);
     MainWindow window(calc, platform);
+    closeOnTerminationSignals(window);
     window.start();
     reportFirstExposure(window);
     if (calc.ended())

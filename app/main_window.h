@@ -7,6 +7,7 @@
 #include "help_window.h"
 #include "menu_view.h"
 #include "model_view.h"
+#include "qt_translation.h"
 #include "twips.h"
 
 #include <QMainWindow>
@@ -101,6 +102,7 @@ private:
     std::optional<std::pair<QSize, QSize>> m_lastDrag;
     /// The inner size the window is held at while the unit panel is shown.
     std::optional<QSize> m_heldSize;
+    QtTranslation m_qtTexts;
     bool m_watchingScreen = false;
     /// Made the first time help is opened; a child window, so it closes with the program.
     QPointer<HelpWindow> m_help;

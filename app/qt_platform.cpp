@@ -27,8 +27,9 @@ QString qt(std::string_view text)
 
 } // namespace
 
-QtPlatform::QtPlatform(std::filesystem::path programFolder)
+QtPlatform::QtPlatform(std::filesystem::path programFolder, std::filesystem::path dataFolder)
     : m_programFolder(std::move(programFolder))
+    , m_dataFolder(std::move(dataFolder))
 {}
 
 void QtPlatform::messageBox(std::string_view title, std::string_view text)

@@ -10,7 +10,11 @@ class MainWindow;
 class QtPlatform : public sorba::Platform
 {
 public:
-    explicit QtPlatform(std::filesystem::path programFolder);
+    QtPlatform(std::filesystem::path programFolder, std::filesystem::path dataFolder);
+    /// A program with its data files beside it, as in its build folder.
+    explicit QtPlatform(const std::filesystem::path &folder)
+        : QtPlatform(folder, folder)
+    {}
 
     /// The window that owns the boxes and menus and receives the posted keys.
     void attach(MainWindow &window) { m_window = &window; }
@@ -30,10 +34,11 @@ public:
     void showAbout(sorba::AboutForm &about) override;
     sorba::ScreenMetrics screenMetrics() override;
     std::filesystem::path programFolder() override { return m_programFolder; }
-    std::filesystem::path dataFolder() override { return m_programFolder; }
+    std::filesystem::path dataFolder() override { return m_dataFolder; }
     void endProgram() override;
 
 private:
     std::filesystem::path m_programFolder;
+    std::filesystem::path m_dataFolder;
     MainWindow *m_window = nullptr;
 };

@@ -1,22 +1,22 @@
 #!/usr/bin/env bash
-# Start-up benchmark (not a test): starts build/sorba and a minimal Qt 6 Widgets program (window,
-# menu bar, one label; built here in a temporary folder as the floor) under Xvfb, alternately,
-# and reports the median time from exec until the window is first exposed and the resident
-# memory one second later. Both programs print the moment of exposure when SORBA_REPORT_SHOWN=1.
-# Usage: bench/startup.sh [RUNS]   (SORBA_BUILD_DIR picks another build folder than build/)
+# Start-up benchmark (not a test): starts build-release/sorba and a minimal Qt 6 Widgets program
+# (window, menu bar, one label; built here in a temporary folder as the floor) under Xvfb,
+# alternately, and reports the median time from exec until the window is first exposed and the
+# resident memory one second later. Both programs print the moment of exposure when
+# SORBA_REPORT_SHOWN=1.
+# Usage: bench/startup.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-7}
-build_dir=${SORBA_BUILD_DIR:-build}
 
-scripts/install-deps.sh
-scripts/ensure-build.sh
+scripts/install-deps.sh xvfb
+scripts/build.sh release
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The floor, built with the same compiler and optimisation as the dev preset.
+# The floor, built with the same compiler and optimisation as the release preset.
 mkdir -p "$work/floor"
 cat > "$work/floor/CMakeLists.txt" <<'CMAKE'
 cmake_minimum_required(VERSION 3.25)
@@ -73,7 +73,7 @@ cmake --build "$work/floor/build" >/dev/null
 
 # The calculator runs from a folder of its own, so it starts without settings.
 mkdir -p "$work/sorba"
-cp "$build_dir/sorba" "$work/sorba/"
+cp build-release/sorba "$work/sorba/"
 
 cat > "$work/measure.sh" <<'MEASURE'
 #!/usr/bin/env bash

@@ -38,10 +38,7 @@ if [ ${#targets[@]} -eq 0 ]; then
     done
 fi
 
-# clang's libFuzzer runtime comes with the compiler-rt development package.
-scripts/install-deps.sh clang libclang-rt-14-dev
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+scripts/build.sh fuzz >/dev/null
 
 failed=()
 for target in "${targets[@]}"; do

@@ -1,11 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages that the named groups need, only those that are missing, without
+# questions; through sudo when not root.
+# Usage: scripts/install-deps.sh GROUP...
+#   build       building and running the calculator
+#   test        every test: GoogleTest, the format and tidy checks, the install and package checks
+#   bench       the engine benchmarks
+#   fuzz        clang with its libFuzzer runtime
+#   xvfb        a virtual X display (start-up benchmark, screenshots)
+#   screenshot  driving the window and taking its picture
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev qt6-base-dev
-          fonts-noto-cjk xvfb xauth clang-format)
-# Tools that one script needs on top (scripts/screenshot.sh: xdotool imagemagick).
-packages+=("$@")
+packages=()
+for group in "$@"; do
+    case "$group" in
+    # Japanese glyphs for the captions and Qt's own texts in Japanese belong to running it.
+    build) packages+=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-noto-cjk) ;;
+    test) packages+=(googletest libgtest-dev clang-format clang-tidy desktop-file-utils appstream
+                     dpkg-dev file lintian) ;;
+    bench) packages+=(libbenchmark-dev) ;;
+    fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev) ;;
+    xvfb) packages+=(xvfb xauth) ;;
+    screenshot) packages+=(xdotool imagemagick) ;;
+    *)
+        echo "scripts/install-deps.sh: unknown group '$group'" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
@@ -16,9 +37,15 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=""
+sudo=()
 if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
+    if ! command -v sudo >/dev/null; then
+        echo "scripts/install-deps.sh: not root and no sudo; as root run:" >&2
+        echo "  apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo=(sudo)
 fi
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"

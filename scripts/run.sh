@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the calculator.
+# Installs what building and running need, builds the calculator and starts it. Without a
+# display it stops after the build with status 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-cmake --preset dev
-cmake --build --preset dev -j "$(nproc)"
+scripts/build.sh release
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "sorba: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
-    echo "Start it from a desktop session, or try it headless: xvfb-run build/sorba" >&2
+    echo "sorba: built as build-release/sorba, but there is no display to show it on" >&2
+    echo "(neither DISPLAY nor WAYLAND_DISPLAY is set). Start it from a desktop session." >&2
     exit 1
 fi
-exec build/sorba
+exec build-release/sorba "$@"

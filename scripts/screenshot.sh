@@ -3,7 +3,6 @@
 # drag into the middle size band and a few keys. `scripts/screenshot.sh panel` writes
 # docs/screenshot-panel.png instead: the unit panel opened through the menus, with a number typed.
 # The program runs from a fresh temporary folder, so no settings file of this machine shows.
-# SORBA_BUILD_DIR picks another build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,15 +16,13 @@ panel) output="$PWD/docs/screenshot-panel.png" ;;
     ;;
 esac
 
-scripts/install-deps.sh xdotool imagemagick
-
-build_dir=${SORBA_BUILD_DIR:-build}
-scripts/ensure-build.sh
+scripts/install-deps.sh xvfb screenshot
+scripts/build.sh release
 
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
-# The settings file lives beside the program, so a copy of the program starts from nothing.
-cp "$build_dir/sorba" "$folder/"
+# A copy alone in a folder keeps its settings beside itself, so it starts from nothing.
+cp build-release/sorba "$folder/"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -s "$folder" "$output" "$mode" <<'SHOT'
 set -euo pipefail

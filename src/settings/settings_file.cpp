@@ -1,5 +1,6 @@
 // The settings file beside the program, or in the user's configuration folder when the program
-// folder is read-only. Every call goes to the file itself, so copies of the program share it.
+// folder is read-only or the program is an installed copy. Every call goes to the file itself, so
+// copies of the program share it.
 
 #include "settings/settings_file.h"
 
@@ -72,6 +73,12 @@ struct Location
 
 Location locate(const fs::path &programFolder, SettingsFile::Fallback fallback)
 {
+    if (fallback == SettingsFile::Fallback::UserConfigFolderOnly) {
+        const fs::path configFolder = userConfigFolder();
+        if (configFolder.empty())
+            return {{}, {}, false};
+        return {settingsFileIn(configFolder), {}, true};
+    }
     fs::path programFile = settingsFileIn(programFolder);
     if (canWriteIn(programFolder, programFile))
         return {std::move(programFile), {}, true};
@@ -117,7 +124,8 @@ void SettingsFile::write(std::string_view key, std::string_view value)
         const Location where = locate(m_programFolder, m_fallback);
         if (!where.writable)
             return;
-        if (!where.startingFile.empty()) {
+        // The user's configuration folder may not exist yet; the program folder does.
+        if (where.file.parent_path() != m_programFolder) {
             std::error_code error;
             fs::create_directories(where.file.parent_path(), error);
         }

@@ -14,7 +14,9 @@ namespace sorba {
 class SettingsFile
 {
 public:
-    enum class Fallback { UserConfigFolder, None };
+    /// UserConfigFolderOnly is an installed copy's: it never writes beside itself, even when
+    /// it could (run by root), and reads nothing from there either.
+    enum class Fallback { UserConfigFolder, None, UserConfigFolderOnly };
 
     /// Settings live in programFolder/SORBA.INI (any case of the name); when that folder cannot
     /// be written and fallback is allowed, in the user's configuration folder instead.

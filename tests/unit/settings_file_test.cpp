@@ -345,6 +345,13 @@ TEST(SettingsFileTest, UnwritableProgramFolderFallsBackToUserConfig)
         {__LINE__, Place::UnderRegularFile, None, false, "System", -7, std::nullopt, std::nullopt},
         {__LINE__, Place::UnderRegularFile, UserConfigFolder, false, "System", 5, std::nullopt,
          "[SORBA]\nFormTop=5\n"},
+        // An installed copy neither reads nor writes a file beside itself, writable or not.
+        {__LINE__, Place::Writable, UserConfigFolderOnly, false, "System", 5, before,
+         "[SORBA]\nFormTop=5\n"},
+        {__LINE__, Place::Writable, UserConfigFolderOnly, true, "System", 5, before,
+         "[SORBA]\nFormTop=5\n"},
+        {__LINE__, Place::ReadOnlyFolder, UserConfigFolderOnly, false, "System", 5, before,
+         "[SORBA]\nFormTop=5\n"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.line);

@@ -29,6 +29,7 @@ public:
     void showAbout(AboutForm &about) override;
     ScreenMetrics screenMetrics() override { return {}; }
     std::filesystem::path programFolder() override { return m_folder; }
+    /// The script host has no installed form: its data files sit beside it.
     std::filesystem::path dataFolder() override { return m_folder; }
     void endProgram() override;
 

@@ -1,0 +1,7 @@
+# Installs the build into a fresh prefix, as `cmake --install BUILD --prefix PREFIX` does.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
+                RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed with ${status}")
+endif()
