@@ -109,7 +109,7 @@ void MainWindow::sync()
         setWindowTitle(title);
     const TwipsScale twips = scale();
     syncAccessibleNames();
-    m_qtTexts.follow(!m_calc.state.english());
+    m_qtTexts.follow(!m_calc.form.messagesInEnglish);
     m_menus.sync();
     m_view.sync(twips);
     applyWindowGeometry(twips);

@@ -23,6 +23,8 @@ public:
     MainForm &operator=(const MainForm &) = delete;
 
     Form window{"Calculator"};
+    /// Message boxes, and the platform's own texts in dialogs, speak English (else Japanese).
+    bool messagesInEnglish = false;
     Label Readout{"Readout"};
     TextBox MEM1{"MEM1"};
     Label MEM2{"MEM2"};

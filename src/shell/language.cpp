@@ -28,9 +28,10 @@ bool windowInEnglish(const WindowState &calc)
     return calc.form.menu(MenuId::JJJ, 1).checked;
 }
 
-void applyAccessibleNames(WindowState &calc)
+void applyMessageLanguage(WindowState &calc)
 {
     const bool english = calc.state.english();
+    calc.form.messagesInEnglish = english;
     calc.form.Readout.accessibleName = english ? "Readout" : "表示";
     calc.form.MEM1.accessibleName = english ? "Memory mark" : "メモリーマーク";
     calc.form.MEM2.accessibleName = english ? "Operation mark" : "演算マーク";

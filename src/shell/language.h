@@ -8,8 +8,9 @@ class WindowState;
 
 /// The language menu: entry 0 Japanese, entry 1 English.
 void chooseLanguage(WindowState &calc, int entry);
-/// What screen readers call the readout and the marks, in the language of the messages.
-void applyAccessibleNames(WindowState &calc);
+/// The language of the messages as the window shows it: the flag hosts read for their own
+/// texts, and what screen readers call the readout and the marks.
+void applyMessageLanguage(WindowState &calc);
 /// The English captions that start-up sets when the program starts in English.
 void applyStartUpEnglish(WindowState &calc);
 /// Whether the window speaks English now, as its caption and menus do: they follow the

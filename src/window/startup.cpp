@@ -123,7 +123,7 @@ void runStartUp(Calculator &calc)
     applyTopmost(calc, stored.alwaysOnTop != 0);
     markMenuEntry(form, MenuId::TTT, stored.alwaysOnTop == 0 ? 0 : 1);
 
-    applyAccessibleNames(calc);
+    applyMessageLanguage(calc);
     if (state.uiLanguage == 0) {
         markMenuEntry(form, MenuId::JJJ, 0);
     } else if (state.uiLanguage == 1) {
