@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include "tables/twips_range.h"
+
 #include <QScreen>
 
 #include <cmath>
@@ -11,9 +13,11 @@ namespace {
 
 constexpr double twipsPerInch = 1440;
 
+// Twips from a screen and pixels from the model are both held to the model's twips range: a
+// window system that reports an absurd place or scale cannot push a sum past an int.
 int rounded(double value)
 {
-    return int(std::lround(value));
+    return sorba::roundedWithinTwipsRange(value);
 }
 
 } // namespace
@@ -42,7 +46,10 @@ QRect TwipsScale::toPixels(int left, int top, int width, int height) const
 {
     const int x = toPixelsX(left);
     const int y = toPixelsY(top);
-    return {x, y, toPixelsX(left + width) - x, toPixelsY(top + height) - y};
+    // The edges are added in floating point, so no pair of model values can overflow.
+    const int right = rounded((double(left) + width) * dotsPerInchX / twipsPerInch);
+    const int bottom = rounded((double(top) + height) * dotsPerInchY / twipsPerInch);
+    return {x, y, right - x, bottom - y};
 }
 
 QSize TwipsScale::toPixels(int heightTwips, int widthTwips) const
@@ -63,8 +70,9 @@ double TwipsScale::twipsPerPixelY() const
 std::optional<TwipsSize> sizeAfterDrag(QSize dragged, TwipsSize model, const TwipsScale &scale)
 {
     const QSize shown = scale.toPixels(model.height, model.width);
-    const bool sameHeight = std::abs(dragged.height() - shown.height()) <= 1;
-    const bool sameWidth = std::abs(dragged.width() - shown.width()) <= 1;
+    // A platform's size may be anything an int holds; the difference is taken in 64 bits.
+    const bool sameHeight = std::abs(qint64(dragged.height()) - shown.height()) <= 1;
+    const bool sameWidth = std::abs(qint64(dragged.width()) - shown.width()) <= 1;
     if (sameHeight && sameWidth)
         return std::nullopt;
     return TwipsSize{sameHeight ? model.height : scale.toTwipsY(dragged.height()),

@@ -17,8 +17,9 @@ double sevenDigitYear(float year);
 /// negative, the "-" in its place otherwise (" 45", " 1", "-3").
 std::string blankSignedText(float year);
 
-/// A whole year as the conversions write it: rounded, no grouping, empty for 0, and no more than
-/// its last six characters.
+/// A whole year as the conversions write it: rounded to 15 significant digits as every shown
+/// number is, then to a whole number, no grouping, empty for 0, and no more than its last six
+/// characters.
 std::string wholeYearText(double year);
 
 } // namespace sorba

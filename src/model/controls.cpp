@@ -2,6 +2,8 @@
 
 #include "model/controls.h"
 
+#include "tables/twips_range.h"
+
 namespace sorba {
 
 std::string elementPath(std::string_view name, std::optional<int> index)
@@ -182,6 +184,7 @@ std::optional<PropertyValue> Form::property(std::string_view property) const
 
 void Form::setHeight(int height)
 {
+    height = clampTwips(height);
     if (height == m_height)
         return;
     m_height = height;
@@ -191,6 +194,7 @@ void Form::setHeight(int height)
 
 void Form::setWidth(int width)
 {
+    width = clampTwips(width);
     if (width == m_width)
         return;
     m_width = width;
@@ -200,8 +204,8 @@ void Form::setWidth(int width)
 
 void Form::resizeByUser(int height, int width)
 {
-    m_height = height;
-    m_width = width;
+    m_height = clampTwips(height);
+    m_width = clampTwips(width);
     if (onResize)
         onResize();
 }

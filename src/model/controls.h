@@ -159,7 +159,8 @@ public:
 
     int height() const { return m_height; }
     int width() const { return m_width; }
-    /// A different height runs the resize handling at once, nested; the same one runs nothing.
+    /// Sizes are clamped to the twips range first. A different height runs the resize handling
+    /// at once, nested; the same one runs nothing.
     void setHeight(int height);
     void setWidth(int width);
     /// A user's drag: both sizes change, then the resize handling runs once.

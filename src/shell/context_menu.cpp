@@ -3,8 +3,7 @@
 #include "shell/context_menu.h"
 
 #include "state/window_state.h"
-
-#include <cmath>
+#include "tables/twips_range.h"
 
 namespace sorba {
 
@@ -15,7 +14,9 @@ int roundedPixels(int twips, double twipsPerPixel)
     // A screen that reports no scale puts the menu at its own corner.
     if (!(twipsPerPixel > 0))
         return 0;
-    return int(std::lround(twips / twipsPerPixel));
+    // Pixels are fewer than twips on any real screen; a scale that says otherwise is held to the
+    // same range.
+    return roundedWithinTwipsRange(twips / twipsPerPixel);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "shell/font_chooser.h"
 
 #include "state/window_state.h"
+#include "tables/twips_range.h"
 
 #include <unordered_set>
 
@@ -66,8 +67,8 @@ void ensureFontChooserLoaded(WindowState &calc)
     chooser.window.loaded = true;
     chooser.window.visible = false;
     chooser.FNTNAME.caption = calc.settings.read(setting::FontDef);
-    chooser.window.top = calc.settings.read(setting::Form2Top);
-    chooser.window.left = calc.settings.read(setting::Form2Left);
+    chooser.window.top = clampTwips(calc.settings.read(setting::Form2Top));
+    chooser.window.left = clampTwips(calc.settings.read(setting::Form2Left));
     fillFontList(calc);
 }
 

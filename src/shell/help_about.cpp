@@ -3,8 +3,8 @@
 #include "shell/help_about.h"
 
 #include "state/window_state.h"
+#include "tables/twips_range.h"
 
-#include <cmath>
 #include <string>
 
 namespace sorba {
@@ -15,8 +15,9 @@ void centreOnScreen(Form &window, const ScreenMetrics &screen)
 {
     const double screenWidth = screen.widthPixels * screen.twipsPerPixelX;
     const double screenHeight = screen.heightPixels * screen.twipsPerPixelY;
-    window.left = int(std::lround((screenWidth - window.width()) / 2));
-    window.top = int(std::lround((screenHeight - window.height()) / 2));
+    // A screen that reports absurd measures still leaves the box a place in the twips range.
+    window.left = roundedWithinTwipsRange((screenWidth - window.width()) / 2);
+    window.top = roundedWithinTwipsRange((screenHeight - window.height()) / 2);
 }
 
 } // namespace

@@ -401,6 +401,8 @@ std::string formatWhole(double value)
     if (!std::isfinite(value))
         return {};
     Decimal decimal = exactDecimal(std::fabs(value));
+    // A whole number is shown like any other: 15 significant digits first, then no decimals.
+    roundAt(decimal, readoutDigits);
     roundToDecimals(decimal, 0);
     if (decimal.digits.empty())
         return {};

@@ -62,8 +62,8 @@ std::string plainNumberTextSingle(float value);
 /// character that cannot continue a number ends it; no number at all reads 0.
 double leadingNumber(std::string_view text);
 
-/// A whole-number form without grouping: rounded to an integer, halves away from zero, and
-/// empty for 0.
+/// A whole-number form without grouping: rounded to 15 significant digits like every shown
+/// number, then to an integer, halves away from zero, and empty for 0.
 std::string formatWhole(double value);
 
 } // namespace sorba

@@ -10,6 +10,7 @@
 #include "shell/layout.h"
 #include "shell/options.h"
 #include "tables/keypad_window.h"
+#include "tables/twips_range.h"
 #include "text/readout_format.h"
 #include "units/panel_window.h"
 #include "window/calculator.h"
@@ -34,14 +35,15 @@ StoredSettings readSettings(Calculator &calc)
     SettingsFile &file = calc.settings;
     StoredSettings stored;
     stored.fontName = file.read(setting::FontDef);
-    stored.formTop = file.read(setting::FormTop);
-    stored.formLeft = file.read(setting::FormLeft);
-    stored.chooserTop = file.read(setting::Form2Top);
-    stored.chooserLeft = file.read(setting::Form2Left);
+    // Sizes and positions are held to the twips range before any rule adds to them.
+    stored.formTop = clampTwips(file.read(setting::FormTop));
+    stored.formLeft = clampTwips(file.read(setting::FormLeft));
+    stored.chooserTop = clampTwips(file.read(setting::Form2Top));
+    stored.chooserLeft = clampTwips(file.read(setting::Form2Left));
     stored.keptReadout = file.read(setting::Dumy);
     stored.keepValue = file.read(setting::EndMem);
-    stored.height = file.read(setting::SizeH);
-    stored.width = file.read(setting::SizeW);
+    stored.height = clampTwips(file.read(setting::SizeH));
+    stored.width = clampTwips(file.read(setting::SizeW));
     stored.alwaysOnTop = file.read(setting::AllFcs);
     calc.state.uiLanguage = file.read(setting::JpFont);
     calc.state.suppressWarnings = std::to_string(file.read(setting::AtsNoA));

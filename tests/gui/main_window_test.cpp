@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -290,6 +292,13 @@ void MainWindowTest::sizeAfterDragKeepsTheModelWithinOnePixel()
     QCOMPARE(sizeAfterDrag(QSize(440, 140), small, scale), (TwipsSize{1400, 4400}));
     QCOMPARE(sizeAfterDrag(QSize(500, 137), small, scale), (TwipsSize{1356, 5000}));
     QCOMPARE(sizeAfterDrag(QSize(300, 100), small, scale), (TwipsSize{1000, 3000}));
+    // Absurd sizes and places from either side end at the twips range, ±2^24, not past an int.
+    constexpr int most = std::numeric_limits<int>::max();
+    constexpr int least = std::numeric_limits<int>::min();
+    QCOMPARE(sizeAfterDrag(QSize(most, least), small, scale), (TwipsSize{-16777216, 16777216}));
+    QCOMPARE(scale.toPixels(least, most), QSize(16777216, -16777216));
+    QCOMPARE(scale.toTwipsX(least), -16777216);
+    QCOMPARE(scale.toPixels(most, least, most, most), QRect(16777216, -16777216, 0, 16777216));
 }
 
 void MainWindowTest::translatesKeys_data()

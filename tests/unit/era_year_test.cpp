@@ -96,14 +96,27 @@ TEST(EraYear, RoundsToSevenDigits)
 TEST(EraYear, WritesWholeYearsInSixCharacters)
 {
     const Row<double, std::string> rows[] = {
-        {__LINE__, 1912, "1912"},      {__LINE__, 45, "45"},
+        {__LINE__, 1912, "1912"},
+        {__LINE__, 45, "45"},
         {__LINE__, 1937.5, "1938"}, // halves away from zero
-        {__LINE__, 1937.499, "1937"},  {__LINE__, -5, "-5"},
-        {__LINE__, -2.5, "-3"},        {__LINE__, 0, ""}, // no year at all
-        {__LINE__, 0.4, ""},           {__LINE__, 999999, "999999"},
+        {__LINE__, 1937.499, "1937"},
+        {__LINE__, -5, "-5"},
+        {__LINE__, -2.5, "-3"},
+        {__LINE__, 0, ""}, // no year at all
+        {__LINE__, 0.4, ""},
+        {__LINE__, 999999, "999999"},
         {__LINE__, 1234567, "234567"}, // the first characters are lost
         {__LINE__, -123456, "123456"}, // and so is the sign
         {__LINE__, 1e20, "000000"},
+        // Beyond 15 significant digits the value is rounded as it would be shown first.
+        {__LINE__, 1989.4999999999998, "1990"},   // shown as 1,989.5
+        {__LINE__, 1989.49999999999, "1989"},     // 15 digits, just under the half
+        {__LINE__, 1234567890123456.0, "123460"}, // the 16th digit rounds the 15th up
+        {__LINE__, 1234567890123454.0, "123450"},
+        {__LINE__, 1234567890123455.0, "123460"}, // a half at the 16th digit: away from zero
+        {__LINE__, -1234567890123455.0, "123460"},
+        {__LINE__, 12345678901234567.0, "234600"}, // the double holds …568
+        {__LINE__, 99999999999999.45, "000000"},   // …453125, shown as 99,999,999,999,999.5
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.line);

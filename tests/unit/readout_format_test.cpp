@@ -416,15 +416,16 @@ TEST(FormatWhole, RoundsToWholeNumbers)
         {__LINE__, 2.5, "3"},
         {__LINE__, -0.5, "-1"},
         {__LINE__, -2.5, "-3"},
-        // 1.49999999999999977…: just under the half.
-        {__LINE__, std::nextafter(1.5, 0.0), "1"},
+        // 1.49999999999999977…: just under the half, but a half at 15 significant digits.
+        {__LINE__, std::nextafter(1.5, 0.0), "2"},
+        {__LINE__, 1.49999999999999, "1"},
         // Zero and whatever rounds to it leave nothing.
         {__LINE__, 0.0, ""},
         {__LINE__, -0.0, ""},
         {__LINE__, 0.4, ""},
         {__LINE__, -0.4, ""},
-        // Beyond any 64-bit integer: the exact binary value, digit for digit.
-        {__LINE__, 12345678901234567890.0, "12345678901234567168"},
+        // Beyond any 64-bit integer: 15 significant digits of the binary value …567168.
+        {__LINE__, 12345678901234567890.0, "12345678901234600000"},
         {__LINE__, -1e19, "-10000000000000000000"},
         {__LINE__, 1e20, "100000000000000000000"},
         {__LINE__, infinity, ""},
