@@ -67,8 +67,9 @@ constexpr std::array<ColourItem, 5> colourItems{{
 
 const ColourItem *findItem(MenuId menu)
 {
-    const auto found = std::find_if(colourItems.begin(), colourItems.end(),
-                                    [menu](const ColourItem &item) { return item.menu == menu; });
+    const auto *const found =
+        std::find_if(colourItems.begin(), colourItems.end(),
+                     [menu](const ColourItem &item) { return item.menu == menu; });
     return found == colourItems.end() ? nullptr : &*found;
 }
 

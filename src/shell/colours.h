@@ -13,6 +13,6 @@ bool isColourItem(MenuId item);
 /// A colour item's click: the colour dialog opens on the item's current colour, and what it
 /// gives back (the same colour when cancelled) is applied at once and written as decimal text.
 /// Any other item does nothing.
-void chooseColour(WindowState &calc, MenuId item);
+void chooseColour(WindowState &calc, MenuId menu);
 
 } // namespace sorba
