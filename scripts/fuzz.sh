@@ -6,7 +6,8 @@
 #                                                  build-fuzz/corpus/TARGET for the next run
 #   scripts/fuzz.sh --merge [SECONDS] [TARGET...]  the same, then adds the inputs that reach new
 #                                                  code to the seeds in fuzz/corpus/TARGET
-#   scripts/fuzz.sh --ci                           20 s per target from the seeds alone
+#   scripts/fuzz.sh --ci                           20 s per target from the seeds alone, with a
+#                                                  fixed seed so that a finding comes back on rerun
 #
 # The seeds in fuzz/corpus are only read, never written, unless --merge is given. An input that
 # breaks a target is saved in build-fuzz/findings/TARGET/ and makes the script fail.
@@ -56,9 +57,13 @@ for target in "${targets[@]}"; do
     findings=build-fuzz/findings/$target
     mkdir -p "$findings"
 
+    seed=()
+    if [ "$mode" = ci ]; then
+        seed=(-seed=1)
+    fi
     echo "== $target: $seconds s"
     # New inputs go to the first folder only; the seeds are read from the second.
-    if ! "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    if ! "$binary" "${seed[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$findings/" "$work" "fuzz/corpus/$target" \
         >"$findings/last-run.log" 2>&1; then
         failed+=("$target")

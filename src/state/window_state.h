@@ -10,6 +10,7 @@
 #include "model/platform.h"
 #include "settings/settings_file.h"
 #include "state/keypad_state.h"
+#include "text/utf8.h"
 
 #include <functional>
 #include <string>
@@ -50,7 +51,13 @@ public:
 
     /// The readout text, which is the number on show.
     const std::string &readout() const { return form.Readout.caption; }
-    void setReadout(std::string text) { form.Readout.caption = std::move(text); }
+    /// Bytes that are no UTF-8 (a hand-edited kept value, raw clipboard bytes) are shown as
+    /// U+FFFD, so the readout, the copy and the kept value always hold well-formed text.
+    void setReadout(std::string text)
+    {
+        makeWellFormedUtf8(text);
+        form.Readout.caption = std::move(text);
+    }
 
 protected:
     ~WindowState() = default;

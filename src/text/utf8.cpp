@@ -83,6 +83,23 @@ bool isWellFormedUtf8(std::string_view text)
     return true;
 }
 
+void makeWellFormedUtf8(std::string &text)
+{
+    if (isWellFormedUtf8(text))
+        return;
+    std::string clean;
+    clean.reserve(text.size() + 8);
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Character character = decodeUtf8(text, at);
+        if (character.malformed)
+            appendUtf8(clean, replacementCharacter);
+        else
+            clean.append(text, at, character.length);
+        at += character.length;
+    }
+    text = std::move(clean);
+}
+
 void appendUtf8(std::string &out, char32_t codePoint)
 {
     const auto byte = [](char32_t bits) { return static_cast<char>(bits); };

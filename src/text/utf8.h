@@ -30,6 +30,10 @@ Utf8Character decodeUtf8(std::string_view text, std::size_t at);
 /// Whether every byte of the text belongs to a well-formed sequence.
 bool isWellFormedUtf8(std::string_view text);
 
+/// Replaces each malformed sequence (as `decodeUtf8` splits them) with one U+FFFD, so that text
+/// from outside (a hand-edited file, raw clipboard bytes) is shown as a desktop shows it.
+void makeWellFormedUtf8(std::string &text);
+
 /// Appends the UTF-8 form of a code point.
 void appendUtf8(std::string &out, char32_t codePoint);
 

@@ -177,6 +177,22 @@ TEST_F(ClipboardWindowTest, MouseDownEnablesTheReadoutThenPastesThenOpensTheMenu
     EXPECT_EQ(m_platform.popups.size(), 1u);
 }
 
+// Text that is no UTF-8 (raw bytes from another program, a kept value written by hand in another
+// encoding) shows U+FFFD for each broken sequence, and a copy gives that text back.
+TEST_F(ClipboardWindowTest, BytesThatAreNoUtf8ShowAsReplacementCharacters)
+{
+    m_platform.clipboard = "ab\xFF";
+    m_calc.chooseMenu(m_calc.form.menu(MenuId::Clip_Menu));
+    EXPECT_EQ(m_calc.readout(), "ab\xEF\xBF\xBD");
+    m_calc.chooseMenu(m_calc.form.menu(MenuId::Menu_Copy));
+    EXPECT_EQ(m_platform.clipboard, "ab\xEF\xBF\xBD");
+
+    // A broken sequence counts as one character towards the 19 that fit.
+    m_platform.clipboard = std::string(18, 'x') + "\xE5\xB9";
+    m_calc.chooseMenu(m_calc.form.menu(MenuId::Clip_Menu));
+    EXPECT_EQ(m_calc.readout(), std::string(18, 'x') + "\xEF\xBF\xBD");
+}
+
 TEST_F(ClipboardWindowTest, DoubleClickCopiesWithTheReadoutDisabled)
 {
     std::vector<bool> enabledWhileCopying;

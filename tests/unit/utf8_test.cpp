@@ -145,6 +145,44 @@ TEST(Utf8, TellsWellFormedText)
     }
 }
 
+TEST(Utf8, ShowsEachMalformedSequenceAsOneReplacementCharacter)
+{
+    struct Row
+    {
+        int line;
+        std::string text;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {__LINE__, "1,234.", "1,234."},
+        {__LINE__, "明治33年", "明治33年"},
+        {__LINE__, "\xEF\xBF\xBD", "\xEF\xBF\xBD"},
+        {__LINE__, "9\xC2", "9\xEF\xBF\xBD"},
+        // A sequence broken before a byte that cannot continue it is one character; the byte
+        // after it is read afresh.
+        {__LINE__,
+         "\xE5\xB9"
+         "5",
+         "\xEF\xBF\xBD"
+         "5"},
+        // Bytes that cannot begin a sequence are one character each.
+        {__LINE__, "\xFF\xFE", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {__LINE__, "\xC0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        // Shift_JIS for 年 between digits.
+        {__LINE__,
+         "12\x94\x4E"
+         "3",
+         "12\xEF\xBF\xBD"
+         "N3"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.line);
+        std::string text = row.text;
+        makeWellFormedUtf8(text);
+        EXPECT_EQ(text, row.expected);
+    }
+}
+
 TEST(Utf8, TellsAsciiDigits)
 {
     struct Row
