@@ -487,6 +487,8 @@ TEST(SettingsFaultTest, OnlyOldUnlockedTemporaryFilesOfOursAreCleared)
 TEST(SettingsFaultTest, TwoProcessesWritingAThousandKeysEachLoseNone)
 {
     const TempFolder folder(fastTempBase());
+    SettingsFile settings(folder.path());
+    settings.write("Anchor", "kept");
     constexpr int writesEach = 1000;
     std::vector<pid_t> children;
     for (const char *prefix : {"A", "B"}) {
@@ -498,16 +500,21 @@ TEST(SettingsFaultTest, TwoProcessesWritingAThousandKeysEachLoseNone)
         }
         children.push_back(child);
     }
+    // Meanwhile a reader always finds the file whole.
+    int torn = 0;
     for (const pid_t child : children) {
         int status = 0;
-        ::waitpid(child, &status, 0);
+        while (::waitpid(child, &status, WNOHANG) == 0)
+            torn += settings.readText("Anchor", "") != "kept" ? 1 : 0;
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
+    EXPECT_EQ(torn, 0);
     // Every key has its own line "Ai=i" in the file.
     std::istringstream file(readFile(folder.path() / "SORBA.INI").value_or(""));
     std::set<std::string> lines;
     for (std::string line; std::getline(file, line);)
         lines.insert(line);
+    EXPECT_TRUE(lines.contains("Anchor=kept"));
     int lost = 0;
     for (int i = 0; i < writesEach; ++i) {
         for (const char *prefix : {"A", "B"}) {

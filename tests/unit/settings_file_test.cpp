@@ -1,10 +1,9 @@
 // The settings file on disk: reading and writing single keys in files written by hand, damaged
-// files, read-only folders, a full disk and two copies of the program writing at once.
+// files and read-only folders. Full disks and writers at once are in settings_fault_test.cpp.
 
 #include "settings/settings_file.h"
 #include "support/settings_folder.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -12,9 +11,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
-#include <sstream>
 #include <sys/prctl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -263,59 +260,6 @@ TEST(SettingsFileTest, WritesThroughALink)
     SettingsFile(folder.path()).write("FormTop", "4");
     EXPECT_TRUE(fs::is_symlink(folder.path() / "SORBA.INI"));
     EXPECT_EQ(readFile(folder.path() / "dotfiles" / "sorba.ini"), "[SORBA]\nFormTop=4\n");
-}
-
-TEST(SettingsFileTest, FullDiskLeavesOldFileWhole)
-{
-    const TempFolder folder;
-    const std::string before = "[SORBA]\nFontDef=Mincho\nFormTop=1\n";
-    writeFile(folder.path() / "SORBA.INI", before);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        // A file-size limit fails the write part-way, as a full disk would.
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{before.size(), before.size()};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        SettingsFile(folder.path()).write("Dumy", std::string(4096, '9'));
-        ::_exit(0);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(readFile(folder.path() / "SORBA.INI"), before);
-    EXPECT_EQ(namesIn(folder.path()), std::set<std::string>{"SORBA.INI"});
-}
-
-TEST(SettingsFileTest, TwoCopiesWritingAtOnceLoseNothing)
-{
-    const TempFolder folder;
-    SettingsFile settings(folder.path());
-    settings.write("Anchor", "kept");
-    constexpr int writesEach = 100;
-    std::vector<pid_t> children;
-    for (const char *prefix : {"A", "B"}) {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            for (int i = 0; i < writesEach; ++i)
-                SettingsFile(folder.path()).write(prefix + std::to_string(i), std::to_string(i));
-            ::_exit(0);
-        }
-        children.push_back(child);
-    }
-    // Meanwhile a reader always finds the file whole.
-    int torn = 0;
-    for (const pid_t child : children) {
-        int status = 0;
-        while (::waitpid(child, &status, WNOHANG) == 0)
-            torn += settings.readText("Anchor", "") != "kept" ? 1 : 0;
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    EXPECT_EQ(torn, 0);
-    for (int i = 0; i < writesEach; ++i) {
-        EXPECT_EQ(settings.readInt("A" + std::to_string(i), -1), i);
-        EXPECT_EQ(settings.readInt("B" + std::to_string(i), -1), i);
-    }
-    EXPECT_EQ(namesIn(folder.path()), std::set<std::string>{"SORBA.INI"});
 }
 
 TEST(SettingsFileTest, UnwritableProgramFolderFallsBackToUserConfig)
