@@ -32,7 +32,9 @@ int preference(const QString &family)
 
 } // namespace
 
-QString japaneseFallbackFamily()
+namespace {
+
+QString chooseJapaneseFamily()
 {
     const QString desktop = QFontInfo(QApplication::font()).family();
     if (hasJapaneseGlyphs(desktop))
@@ -49,6 +51,24 @@ QString japaneseFallbackFamily()
         }
     }
     return best;
+}
+
+} // namespace
+
+QString japaneseFallbackFamily()
+{
+    // Every control with the "System" face asks, and the answer walks the installed families;
+    // it changes only with the desktop's font.
+    static QString chosenFor;
+    static QString chosen;
+    static bool known = false;
+    const QString desktop = QApplication::font().family();
+    if (!known || desktop != chosenFor) {
+        chosen = chooseJapaneseFamily();
+        chosenFor = desktop;
+        known = true;
+    }
+    return chosen;
 }
 
 QString systemFontFamily()
