@@ -9,12 +9,15 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-AboutDialog::AboutDialog(sorba::AboutForm &about, QWidget *parent)
+AboutDialog::AboutDialog(sorba::AboutForm &about, QWidget *parent, ClickControl click)
     : QDialog(parent)
     , m_about(about)
+    , m_click(std::move(click))
     , m_canvas(new QWidget(this))
-    , m_view(*m_canvas, about.window, about.controls(),
-             [this](const std::function<void()> &action) { dispatch(action); })
+    , m_view(
+          *m_canvas, about.window, about.controls(),
+          [this](const std::function<void()> &action) { dispatch(action); },
+          [this](sorba::Control &control) { dispatch([this, &control] { m_click(control); }); })
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -15,7 +15,8 @@ class AboutDialog : public QDialog
     Q_OBJECT
 
 public:
-    AboutDialog(sorba::AboutForm &about, QWidget *parent);
+    /// Clicks on the box's controls go to `click`, the core's entry for them.
+    AboutDialog(sorba::AboutForm &about, QWidget *parent, ClickControl click);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -27,6 +28,7 @@ private:
     void applyGeometry();
 
     sorba::AboutForm &m_about;
+    ClickControl m_click;
     QWidget *m_canvas;
     ModelView m_view;
 };

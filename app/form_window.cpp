@@ -7,15 +7,15 @@
 #include "twips.h"
 
 #include <QCloseEvent>
-#include <QScopedValueRollback>
 
 FormWindow::FormWindow(QWidget &owner, sorba::Form &form, std::vector<sorba::Control *> controls,
-                       Dispatch dispatch)
+                       Dispatch dispatch, ClickControl click)
     : QWidget(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_form(form)
     , m_controls(std::move(controls))
     , m_dispatch(std::move(dispatch))
+    , m_click(std::move(click))
 {
     setObjectName(QString::fromStdString(form.path()));
     // Owned by the main window, the window stays above it, also while the main window stays
@@ -51,7 +51,7 @@ void FormWindow::sync()
         setWindowTitle(title);
     if (!m_view) {
         m_canvas = new QWidget(this);
-        m_view = std::make_unique<ModelView>(*m_canvas, m_form, m_controls, m_dispatch);
+        m_view = std::make_unique<ModelView>(*m_canvas, m_form, m_controls, m_dispatch, m_click);
         // A window without a keyboard map of its own: its list and buttons take the keys.
         m_view->setControlsTakeFocus(true);
     }
@@ -65,44 +65,18 @@ void FormWindow::sync()
     }
 }
 
-QMargins FormWindow::frame() const
-{
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
 void FormWindow::applyGeometry()
 {
-    const TwipsScale twips = twipsScaleOf(screen());
-    const QScopedValueRollback applying(m_applyingGeometry, true);
-    // The model holds the outer size, frame included; Qt sizes the inside.
-    const QSize outer = twips.toPixels(m_form.height(), m_form.width());
-    const QMargins margins = frame();
-    if (outer != m_shownOuter || margins != m_shownFrame) {
-        m_shownOuter = outer;
-        m_shownFrame = margins;
-        const QSize inner = outer.shrunkBy(margins);
-        if (m_form.fixedSize)
-            setFixedSize(inner);
-        else
-            resize(inner);
-    }
+    m_geometry.apply(*this, m_form, twipsScaleOf(screen()));
     if (m_canvas && m_canvas->geometry() != rect())
         m_canvas->setGeometry(rect());
-    const QPoint position(m_form.left, m_form.top);
-    if (m_shownPosition != position) {
-        m_shownPosition = position;
-        move(twips.toPixelsX(m_form.left), twips.toPixelsY(m_form.top));
-    }
 }
 
 void FormWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // The frame is known once the window is shown; the outer size is then given again.
-    if (frame() != m_shownFrame)
+    if (m_geometry.frameChanged(*this))
         applyGeometry();
     if (focusWidget() == nullptr)
         focusNextChild();
@@ -111,21 +85,15 @@ void FormWindow::showEvent(QShowEvent *event)
 void FormWindow::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    if (m_applyingGeometry || !isVisible())
+    if (m_geometry.applying() || !isVisible())
         return;
-    if (frame() != m_shownFrame) {
+    if (m_geometry.frameChanged(*this)) {
         applyGeometry();
         return;
     }
-    // The model follows the user's moves; a place that rounds to the same pixels keeps its
-    // exact twips.
-    const TwipsScale twips = twipsScaleOf(screen());
-    const QPoint topLeft = frameGeometry().topLeft();
-    if (topLeft.x() != twips.toPixelsX(m_form.left))
-        m_form.left = twips.toTwipsX(topLeft.x());
-    if (topLeft.y() != twips.toPixelsY(m_form.top))
-        m_form.top = twips.toTwipsY(topLeft.y());
-    m_shownPosition = QPoint(m_form.left, m_form.top);
+    // The user's move reaches the model as every other event does.
+    const QPoint place = m_geometry.takeMove(*this, m_form, twipsScaleOf(screen()));
+    m_dispatch([this, place] { m_form.moveByUser(place.x(), place.y()); });
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

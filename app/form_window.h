@@ -4,12 +4,12 @@
 // shown. Its controls are built when the form is first shown after it was loaded and thrown away
 // when the form is unloaded, so every load starts afresh.
 
+#include "form_geometry.h"
 #include "model_view.h"
 
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace sorba {
@@ -23,7 +23,7 @@ class FormWindow : public QWidget
 
 public:
     FormWindow(QWidget &owner, sorba::Form &form, std::vector<sorba::Control *> controls,
-               Dispatch dispatch);
+               Dispatch dispatch, ClickControl click);
     ~FormWindow() override;
 
     /// Brings the window up to date with the form: shown or hidden, title, place and controls.
@@ -39,16 +39,12 @@ protected:
 private:
     void dropControls();
     void applyGeometry();
-    QMargins frame() const;
 
     sorba::Form &m_form;
     std::vector<sorba::Control *> m_controls;
     Dispatch m_dispatch;
+    ClickControl m_click;
     QWidget *m_canvas = nullptr;
     std::unique_ptr<ModelView> m_view;
-    /// The model's place last given to the window, in twips, and the frame it was given with.
-    std::optional<QPoint> m_shownPosition;
-    QSize m_shownOuter;
-    QMargins m_shownFrame;
-    bool m_applyingGeometry = false;
+    FormGeometry m_geometry;
 };

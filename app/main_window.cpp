@@ -39,12 +39,16 @@ QEvent::Type postedEnterType()
 MainWindow::MainWindow(sorba::Calculator &calc, QtPlatform &platform)
     : m_calc(calc)
     , m_canvas(new QWidget(this))
-    , m_view(*m_canvas, calc.form.window, calc.form.controls(),
-             [this](const std::function<void()> &action) { handle(action); })
+    , m_view(
+          *m_canvas, calc.form.window, calc.form.controls(),
+          [this](const std::function<void()> &action) { handle(action); },
+          [this](sorba::Control &control) { clickControl(control); })
     , m_menus(*menuBar(), calc.form.menuBar(),
               [this](sorba::MenuItem &item) { handle([this, &item] { m_calc.chooseMenu(item); }); })
-    , m_fontChooser(*this, calc.fontChooser.window, calc.fontChooser.controls(),
-                    [this](const std::function<void()> &action) { handle(action); })
+    , m_fontChooser(
+          *this, calc.fontChooser.window, calc.fontChooser.controls(),
+          [this](const std::function<void()> &action) { handle(action); },
+          [this](sorba::Control &control) { clickControl(control); })
 {
     setCentralWidget(m_canvas);
     m_view.setReadout(calc.form.Readout, {&calc.form.MEM1, &calc.form.MEM2});
@@ -77,12 +81,12 @@ void MainWindow::start()
     handle([this] { m_calc.load(); });
 }
 
-void MainWindow::handle(const std::function<void()> &action)
+void MainWindow::handle(const std::function<void()> &action, SettlingDrag drag)
 {
     if (m_calc.ended())
         return;
     // A drag still settling happened before this event, so the model takes it first.
-    if (m_handling == 0 && m_dragSettled.isActive()) {
+    if (drag == SettlingDrag::Take && m_handling == 0 && m_dragSettled.isActive()) {
         m_dragSettled.stop();
         takeDraggedSize();
     }
@@ -112,7 +116,7 @@ void MainWindow::sync()
     m_qtTexts.follow(!m_calc.form.messagesInEnglish);
     m_menus.sync();
     m_view.sync(twips);
-    applyWindowGeometry(twips);
+    m_geometry.apply(*this, form, twips);
     if (form.visible && !isVisible())
         show();
     else if (!form.visible && isVisible())
@@ -175,12 +179,7 @@ bool MainWindow::handleKey(QEvent &event)
         return !alt;
     const KeyStroke stroke = translateKey(key);
     handle([this, &stroke] {
-        m_calc.keyDown(stroke.keyCode, stroke.modifierMask);
-        for (const char32_t character : stroke.characters) {
-            if (m_calc.ended())
-                break;
-            m_calc.keyChar(character);
-        }
+        m_calc.keyPress(stroke.keyCode, stroke.modifierMask, stroke.characters);
     });
     return !stroke.leaveToMenus;
 }
@@ -225,11 +224,12 @@ void MainWindow::postEnter()
 
 void MainWindow::deliverPostedEnter()
 {
-    handle([this] {
-        m_calc.keyDown(sorba::keyCode(sorba::VirtualKey::Enter), 0);
-        if (!m_calc.ended())
-            m_calc.keyChar(sorba::enterCharacter);
-    });
+    handle([this] { m_calc.deliverPostedEnter(); });
+}
+
+void MainWindow::clickControl(sorba::Control &control)
+{
+    handle([this, &control] { m_calc.clickControl(control); });
 }
 
 bool MainWindow::event(QEvent *event)
@@ -301,62 +301,17 @@ TwipsScale MainWindow::scale() const
     return twipsScaleOf(screen());
 }
 
-QMargins MainWindow::frame() const
-{
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
 QSize MainWindow::outerSize() const
 {
     return frameGeometry().size();
-}
-
-void MainWindow::applyWindowGeometry(const TwipsScale &twips)
-{
-    const sorba::Form &form = m_calc.form.window;
-    const QSize outer = twips.toPixels(form.height(), form.width());
-    const QMargins margins = frame();
-    // Qt sizes the inside of the window; the model holds the outside, frame and menu bar
-    // included.
-    const QSize inner = outer.shrunkBy(margins);
-    const QPoint position(form.left, form.top);
-    const QScopedValueRollback applying(m_applyingGeometry, true);
-    holdSize(form.fixedSize ? std::optional(inner) : std::nullopt);
-    if (outer != m_shownOuter || margins != m_shownFrame || size() != inner) {
-        m_shownOuter = outer;
-        m_shownFrame = margins;
-        resize(inner);
-    }
-    if (m_shownPosition != position) {
-        m_shownPosition = position;
-        move(twips.toPixelsX(form.left), twips.toPixelsY(form.top));
-    }
-}
-
-void MainWindow::holdSize(std::optional<QSize> fixed)
-{
-    if (fixed == m_heldSize)
-        return;
-    m_heldSize = fixed;
-    // The model sets every size back while the unit panel is shown; a window the window system
-    // lets nobody resize spares the user a drag that springs back.
-    if (fixed) {
-        setFixedSize(*fixed);
-    } else {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
 }
 
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     setFocus(Qt::ActiveWindowFocusReason);
-    if (frame() != m_shownFrame)
-        applyWindowGeometry(scale());
+    if (m_geometry.frameChanged(*this))
+        m_geometry.apply(*this, m_calc.form.window, scale());
     if (!m_watchingScreen && windowHandle() != nullptr) {
         m_watchingScreen = true;
         // On another screen the same twips are other pixels.
@@ -367,17 +322,18 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (m_applyingGeometry || !isVisible() || m_calc.ended())
+    if (m_geometry.applying() || !isVisible() || m_calc.ended())
         return;
     // The frame arrives after the window is first shown; the outer size is then given again.
-    if (frame() != m_shownFrame && size() == m_shownOuter.shrunkBy(m_shownFrame)) {
-        applyWindowGeometry(scale());
+    if (m_geometry.frameChanged(*this) &&
+        size() == m_geometry.shownOuter().shrunkBy(m_geometry.shownFrame())) {
+        m_geometry.apply(*this, m_calc.form.window, scale());
         return;
     }
     // Any size but the one of the last drag shows the window has moved on since.
     if (m_lastDrag && m_lastDrag->first != outerSize())
         m_lastDrag.reset();
-    if (outerSize() == m_shownOuter) {
+    if (outerSize() == m_geometry.shownOuter()) {
         m_dragSettled.stop();
         return;
     }
@@ -387,22 +343,15 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    if (m_applyingGeometry || !isVisible() || m_calc.ended())
+    if (m_geometry.applying() || !isVisible() || m_calc.ended())
         return;
-    if (frame() != m_shownFrame) {
-        applyWindowGeometry(scale());
+    if (m_geometry.frameChanged(*this)) {
+        m_geometry.apply(*this, m_calc.form.window, scale());
         return;
     }
-    // The model follows the user's moves; a position that rounds to the same pixels keeps its
-    // exact twips, so storing the position does not drift it.
-    const TwipsScale twips = scale();
-    sorba::Form &form = m_calc.form.window;
-    const QPoint topLeft = frameGeometry().topLeft();
-    if (topLeft.x() != twips.toPixelsX(form.left))
-        form.left = twips.toTwipsX(topLeft.x());
-    if (topLeft.y() != twips.toPixelsY(form.top))
-        form.top = twips.toTwipsY(topLeft.y());
-    m_shownPosition = QPoint(form.left, form.top);
+    const QPoint place = m_geometry.takeMove(*this, m_calc.form.window, scale());
+    handle([this, place] { m_calc.form.window.moveByUser(place.x(), place.y()); },
+           SettlingDrag::Leave);
 }
 
 void MainWindow::takeDraggedSize()
@@ -419,8 +368,8 @@ void MainWindow::takeDraggedSize()
     const auto size = sizeAfterDrag(dragged, {form.height(), form.width()}, scale());
     if (!size)
         return;
-    if (m_lastDrag && m_lastDrag->first == dragged && m_lastDrag->second == m_shownOuter)
+    if (m_lastDrag && m_lastDrag->first == dragged && m_lastDrag->second == m_geometry.shownOuter())
         return;
     handle([this, &size] { m_calc.form.window.resizeByUser(size->height, size->width); });
-    m_lastDrag = std::pair(dragged, m_shownOuter);
+    m_lastDrag = std::pair(dragged, m_geometry.shownOuter());
 }

@@ -3,6 +3,7 @@
 // hands it to the keyboard map, and turns the close box, the user's drags and moves into the
 // model's events. It keeps no calculator state.
 
+#include "form_geometry.h"
 #include "form_window.h"
 #include "help_window.h"
 #include "menu_view.h"
@@ -49,6 +50,8 @@ public:
     void showHelp(const QString &helpFile);
     /// The program has ended: the window goes away and no event reaches the calculator again.
     void endProgram();
+    /// A user's click on a control of any of the program's windows, as one handled event.
+    void clickControl(sorba::Control &control);
 
     /// The widget of a control, or nullptr while the control has never been in sight.
     QWidget *widgetFor(const sorba::Control &control) const { return m_view.widgetFor(control); }
@@ -66,18 +69,17 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    /// Whether an event first takes a drag that is still settling: a move does not, as the
+    /// window moves while it is dragged by its left or top edge.
+    enum class SettlingDrag { Take, Leave };
     /// One event handled to completion: the action, then the view from the model.
-    void handle(const std::function<void()> &action);
+    void handle(const std::function<void()> &action, SettlingDrag drag = SettlingDrag::Take);
     bool isOwnKeyTarget(QObject *watched) const;
     bool handleKey(QEvent &event);
     bool handleMouse(QObject *watched, const QMouseEvent &event);
     void deliverPostedEnter();
     TwipsScale scale() const;
     QSize outerSize() const;
-    QMargins frame() const;
-    void applyWindowGeometry(const TwipsScale &twips);
-    /// Holds the window at that inner size, or lets the user resize it again.
-    void holdSize(std::optional<QSize> fixed);
     void takeDraggedSize();
     void syncAccessibleNames();
 
@@ -90,18 +92,11 @@ private:
     QTimer m_dragSettled;
     int m_handling = 0;
     int m_deferredEnters = 0;
-    bool m_applyingGeometry = false;
-    /// What the window was last given: outer pixels, the frame they were worked out with, and
-    /// the model's position in twips.
-    QSize m_shownOuter;
-    QMargins m_shownFrame;
-    std::optional<QPoint> m_shownPosition;
+    FormGeometry m_geometry;
     /// The last drag taken and the outer size the model answered it with. The same drag again,
     /// with the window never having reached that answer, is the desktop insisting on a size
     /// the model will not take; asking again would only start a loop.
     std::optional<std::pair<QSize, QSize>> m_lastDrag;
-    /// The inner size the window is held at while the unit panel is shown.
-    std::optional<QSize> m_heldSize;
     QtTranslation m_qtTexts;
     bool m_watchingScreen = false;
     /// Made the first time help is opened; a child window, so it closes with the program.

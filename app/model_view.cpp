@@ -152,11 +152,12 @@ void syncFont(const sorba::Control &control, QWidget &widget, QString &fontKey)
 } // namespace
 
 ModelView::ModelView(QWidget &canvas, const sorba::Form &form,
-                     std::vector<sorba::Control *> controls, Dispatch dispatch)
+                     std::vector<sorba::Control *> controls, Dispatch dispatch, ClickControl click)
     : m_canvas(canvas)
     , m_form(form)
     , m_controls(std::move(controls))
     , m_dispatch(std::move(dispatch))
+    , m_click(std::move(click))
 {}
 
 void ModelView::setAccessiblePrefix(const sorba::Control &control, QString prefix)
@@ -238,8 +239,7 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         widget = line;
     } else if (auto *button = dynamic_cast<sorba::Button *>(&control)) {
         auto *push = new QPushButton(&m_canvas);
-        QObject::connect(push, &QPushButton::clicked,
-                         [this, button] { m_dispatch([button] { button->press(); }); });
+        QObject::connect(push, &QPushButton::clicked, [this, button] { m_click(*button); });
         widget = push;
     } else if (auto *box = dynamic_cast<sorba::CheckBox *>(&control)) {
         auto *check = new QCheckBox(&m_canvas);
@@ -247,8 +247,7 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         // window's roles, as colourRoles() sets them.
         check->setBackgroundRole(QPalette::Window);
         check->setAutoFillBackground(true);
-        QObject::connect(check, &QCheckBox::clicked,
-                         [this, box] { m_dispatch([box] { box->click(); }); });
+        QObject::connect(check, &QCheckBox::clicked, [this, box] { m_click(*box); });
         widget = check;
     } else if (auto *option = dynamic_cast<sorba::OptionButton *>(&control)) {
         auto *radio = new QRadioButton(&m_canvas);
@@ -256,8 +255,7 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         radio->setAutoExclusive(false);
         radio->setBackgroundRole(QPalette::Window);
         radio->setAutoFillBackground(true);
-        QObject::connect(radio, &QRadioButton::clicked,
-                         [this, option] { m_dispatch([option] { option->select(); }); });
+        QObject::connect(radio, &QRadioButton::clicked, [this, option] { m_click(*option); });
         widget = radio;
     } else if (auto *list = dynamic_cast<sorba::ListBox *>(&control)) {
         auto *listWidget = new ListBoxWidget(&m_canvas);

@@ -21,12 +21,14 @@ class Form;
 
 /// Runs one model action as one handled event; the host brings its view up to date afterwards.
 using Dispatch = std::function<void(const std::function<void()> &)>;
+/// A user's click on a control, handed to the core's one entry for it as one handled event.
+using ClickControl = std::function<void(sorba::Control &)>;
 
 class ModelView
 {
 public:
     ModelView(QWidget &canvas, const sorba::Form &form, std::vector<sorba::Control *> controls,
-              Dispatch dispatch);
+              Dispatch dispatch, ClickControl click);
 
     /// The readout and the marks that lie over its corner: the readout is drawn as a number
     /// display that keeps its whole text clear of them. Set before the first sync.
@@ -61,6 +63,7 @@ private:
     const sorba::Form &m_form;
     std::vector<sorba::Control *> m_controls;
     Dispatch m_dispatch;
+    ClickControl m_click;
     std::map<const sorba::Control *, Shown> m_shown;
     std::map<const sorba::Control *, QString> m_accessiblePrefixes;
     const sorba::Control *m_readout = nullptr;

@@ -129,9 +129,12 @@ void QtPlatform::openHelp(const std::filesystem::path &helpFile)
 
 void QtPlatform::showAbout(sorba::AboutForm &about)
 {
-    if (m_window)
-        m_window->sync();
-    AboutDialog dialog(about, m_window);
+    // Without a window there is nothing to show the box over: it counts as closed at once.
+    if (m_window == nullptr)
+        return;
+    m_window->sync();
+    AboutDialog dialog(about, m_window,
+                       [this](sorba::Control &control) { m_window->clickControl(control); });
     dialog.exec();
 }
 

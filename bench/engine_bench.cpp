@@ -21,13 +21,9 @@ void keyPresses(benchmark::State &state)
     // A typical sequence: a sum, a product, a percentage and a clear.
     constexpr std::u32string_view keys = U"1234.5+678=*3=200*5%=c";
     for (auto _ : state) {
-        for (const char32_t key : keys) {
-            calc.keyDown(sorba::keyCode(sorba::VirtualKey::None), 0);
-            calc.keyChar(key);
-            while (platform.postedEnters > 0) {
-                --platform.postedEnters;
-                calc.keyChar(sorba::enterCharacter);
-            }
+        for (std::size_t at = 0; at < keys.size(); ++at) {
+            calc.keyPress(sorba::keyCode(sorba::VirtualKey::None), 0, keys.substr(at, 1));
+            platform.postedEnters.deliver(calc);
         }
         benchmark::DoNotOptimize(calc.readout());
     }

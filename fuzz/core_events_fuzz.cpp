@@ -118,7 +118,7 @@ public:
                 m_calc->fontChooser.window.onClose();
             break;
         }
-        deliverPostedEnters();
+        m_platform.postedEnters.deliver(*m_calc);
         // The program ended (Esc, the exit item, a restart): it starts again on the same folder.
         if (m_platform.ended)
             start();
@@ -182,16 +182,12 @@ private:
         }
         Control &control =
             *controls.at(m_input.ConsumeIntegralInRange<std::size_t>(0, controls.size() - 1));
-        if (!control.visible || !control.enabled)
-            return;
-        if (auto *button = dynamic_cast<Button *>(&control))
-            button->press();
-        else if (auto *box = dynamic_cast<CheckBox *>(&control))
-            box->click();
-        else if (auto *option = dynamic_cast<OptionButton *>(&control))
-            option->select();
-        else if (auto *list = dynamic_cast<ListBox *>(&control))
-            list->click(m_input.ConsumeIntegralInRange<std::size_t>(0, list->items.size()));
+        if (auto *list = dynamic_cast<ListBox *>(&control)) {
+            if (list->visible && list->enabled)
+                list->click(m_input.ConsumeIntegralInRange<std::size_t>(0, list->items.size()));
+        } else {
+            m_calc->clickControl(control);
+        }
     }
 
     void resize()
@@ -240,18 +236,6 @@ private:
             }
         }
         std::ofstream(m_settings.path(), std::ios::binary | std::ios::trunc) << text;
-    }
-
-    void deliverPostedEnters()
-    {
-        while (m_platform.postedEnters > 0) {
-            --m_platform.postedEnters;
-            if (!m_platform.ended) {
-                m_calc->keyDown(13, 0);
-                if (!m_platform.ended)
-                    m_calc->keyChar(U'\r');
-            }
-        }
     }
 
     void check() const

@@ -80,6 +80,11 @@ void Button::press()
         onClick();
 }
 
+void Button::clickByUser()
+{
+    press();
+}
+
 std::optional<PropertyValue> CheckBox::property(std::string_view property) const
 {
     if (property == "caption")
@@ -87,6 +92,11 @@ std::optional<PropertyValue> CheckBox::property(std::string_view property) const
     if (property == "value")
         return double(m_value);
     return Control::property(property);
+}
+
+void CheckBox::clickByUser()
+{
+    click();
 }
 
 void CheckBox::setValue(int value)
@@ -121,6 +131,11 @@ std::optional<PropertyValue> OptionButton::property(std::string_view property) c
     if (property == "selected" || property == "value")
         return m_selected;
     return Control::property(property);
+}
+
+void OptionButton::clickByUser()
+{
+    select();
 }
 
 void OptionButton::select()
@@ -208,6 +223,12 @@ void Form::resizeByUser(int height, int width)
     m_width = clampTwips(width);
     if (onResize)
         onResize();
+}
+
+void Form::moveByUser(int newLeft, int newTop)
+{
+    left = clampTwips(newLeft);
+    top = clampTwips(newTop);
 }
 
 MenuItem::MenuItem(std::string name, std::optional<int> index)

@@ -59,6 +59,12 @@ public:
     /// Nothing colours this control: hosts draw it in the desktop theme's colours, while
     /// foreColor and backColor keep the values scripts read.
     bool themeColours = false;
+
+    /// Whether a user's click means anything to the control (not to a label or a text box).
+    virtual bool takesClicks() const { return false; }
+    /// What a user's click does to the control. Whether it can be clicked at all (shown,
+    /// enabled, on a shown window) is the window's rule.
+    virtual void clickByUser() {}
 };
 
 class Label : public Control
@@ -84,6 +90,8 @@ public:
     std::optional<PropertyValue> property(std::string_view property) const override;
     /// Runs the click action, as a user's click or a press from code does.
     void press();
+    bool takesClicks() const override { return true; }
+    void clickByUser() override;
     std::string caption;
     std::function<void()> onClick;
 };
@@ -98,6 +106,8 @@ public:
     void setValue(int value);
     /// A user's click: the box toggles, then its click action runs.
     void click() { setValue(m_value == 0 ? 1 : 0); }
+    bool takesClicks() const override { return true; }
+    void clickByUser() override;
     std::string caption;
     std::function<void()> onClick;
 
@@ -130,6 +140,9 @@ public:
     void select();
     /// Deselects without running anything.
     void deselect() { m_selected = false; }
+    /// A user's click selects the button.
+    bool takesClicks() const override { return true; }
+    void clickByUser() override;
     std::string caption;
     std::function<void()> onClick;
 
@@ -165,6 +178,8 @@ public:
     void setWidth(int width);
     /// A user's drag: both sizes change, then the resize handling runs once.
     void resizeByUser(int height, int width);
+    /// A user's move of the window: its place follows, held to the twips range.
+    void moveByUser(int left, int top);
 
     std::string caption;
     int left = 0;

@@ -21,6 +21,9 @@
 #include "window/keyboard.h"
 #include "window/startup.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace sorba {
 
 Calculator::Calculator(Platform &platform_, SettingsFile &settings_)
@@ -152,6 +155,42 @@ void Calculator::keyChar(char32_t character)
 {
     if (!m_ended)
         handleKeyChar(*this, character);
+}
+
+void Calculator::keyPress(int keyCode, int modifierMask, std::u32string_view characters)
+{
+    keyDown(keyCode, modifierMask);
+    for (const char32_t character : characters) {
+        if (m_ended)
+            break;
+        keyChar(character);
+    }
+}
+
+void Calculator::deliverPostedEnter()
+{
+    constexpr char32_t enter[] = {enterCharacter};
+    keyPress(keyCode(VirtualKey::Enter), 0, std::u32string_view(enter, 1));
+}
+
+bool Calculator::clickControl(Control &control)
+{
+    if (!control.takesClicks() || !reachable(control))
+        return false;
+    control.clickByUser();
+    return true;
+}
+
+bool Calculator::reachable(const Control &control)
+{
+    if (m_ended || !control.enabled || !control.visible)
+        return false;
+    const auto holds = [&control](const std::vector<Control *> &controls) {
+        return std::find(controls.begin(), controls.end(), &control) != controls.end();
+    };
+    return (holds(form.controls()) && form.window.visible) ||
+           (holds(fontChooser.controls()) && fontChooser.window.visible) ||
+           (holds(aboutForm.controls()) && aboutForm.window.visible);
 }
 
 void Calculator::chooseMenu(MenuItem &item)

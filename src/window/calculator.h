@@ -6,6 +6,8 @@
 #include "shell/context_menu.h"
 #include "state/window_state.h"
 
+#include <string_view>
+
 namespace sorba {
 
 class Calculator : public WindowState
@@ -23,6 +25,17 @@ public:
 
     void keyDown(int keyCode, int modifierMask);
     void keyChar(char32_t character);
+    /// One key press as a keyboard makes it: the key-down event, then the character events the
+    /// key gives, until the program ends.
+    void keyPress(int keyCode, int modifierMask, std::u32string_view characters);
+    /// The Enter the window posted to itself (after "%"), delivered once the event that posted
+    /// it has finished.
+    void deliverPostedEnter();
+    /// A user's click on a control. A control that is disabled or hidden, or one of a window
+    /// that is not shown, takes no click; returns whether the click reached the control.
+    bool clickControl(Control &control);
+    /// Whether a user can reach the control now: enabled, shown, on a window that is shown.
+    bool reachable(const Control &control);
     /// The user chose a menu item (from the menu bar or the context menu).
     void chooseMenu(MenuItem &item);
     /// A mouse button pressed on the readout; shift when Shift is held.

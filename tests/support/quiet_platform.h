@@ -5,6 +5,7 @@
 #include "model/about_form.h"
 #include "model/platform.h"
 #include "support/temporary_folder.h"
+#include "window/posted_enters.h"
 
 #include <filesystem>
 #include <string>
@@ -22,7 +23,7 @@ public:
     {
         boxes.push_back(std::string(title) + " " + std::string(text));
     }
-    void postEnter() override { ++postedEnters; }
+    void postEnter() override { postedEnters.post(); }
     void clipboardClear() override { clipboard.reset(); }
     void clipboardSetText(std::string_view text) override { clipboard = std::string(text); }
     std::optional<std::string> clipboardText() override { return clipboard; }
@@ -42,7 +43,7 @@ public:
 
     std::vector<std::string> boxes;
     std::optional<std::string> clipboard;
-    int postedEnters = 0;
+    PostedEnters postedEnters;
     bool ended = false;
 
 private:

@@ -68,7 +68,7 @@ public:
             type(typedKeys[pick(typedKeys.size())]);
             break;
         }
-        deliverPostedEnters();
+        m_platform.postedEnters.deliver(*m_calc);
         if (m_platform.ended)
             start();
     }
@@ -101,21 +101,7 @@ private:
         m_calc->load();
     }
 
-    void type(char32_t key)
-    {
-        m_calc->keyDown(0, 0);
-        if (!m_platform.ended)
-            m_calc->keyChar(key);
-    }
-
-    void deliverPostedEnters()
-    {
-        while (m_platform.postedEnters > 0) {
-            --m_platform.postedEnters;
-            if (!m_platform.ended)
-                type(U'\r');
-        }
-    }
+    void type(char32_t key) { m_calc->keyPress(0, 0, std::u32string_view(&key, 1)); }
 
     void chooseMenu()
     {
@@ -150,12 +136,7 @@ private:
             control = &form.Check(int(pick(10)) + 1);
         else
             control = &form.Option(int(pick(11)) + 1);
-        if (!control->visible || !control->enabled)
-            return;
-        if (auto *box = dynamic_cast<CheckBox *>(control))
-            box->click();
-        else if (auto *option = dynamic_cast<OptionButton *>(control))
-            option->select();
+        m_calc->clickControl(*control);
     }
 
     std::mt19937 m_random;

@@ -57,16 +57,8 @@ void ScriptPlatform::showAbout(AboutForm &about)
 void ScriptPlatform::endProgram()
 {
     m_ended = true;
-    m_postedEnters = 0;
+    m_postedEnters.clear();
     m_out << "exit\n";
-}
-
-bool ScriptPlatform::takePostedEnter()
-{
-    if (m_postedEnters == 0)
-        return false;
-    --m_postedEnters;
-    return true;
 }
 
 } // namespace sorba::script

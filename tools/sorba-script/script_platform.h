@@ -3,6 +3,7 @@
 // the script has told it to.
 
 #include "model/platform.h"
+#include "window/posted_enters.h"
 
 #include <deque>
 #include <ostream>
@@ -15,7 +16,7 @@ public:
     ScriptPlatform(std::ostream &out, std::filesystem::path folder);
 
     void messageBox(std::string_view title, std::string_view text) override;
-    void postEnter() override { ++m_postedEnters; }
+    void postEnter() override { m_postedEnters.post(); }
     void clipboardClear() override { m_clipboard.reset(); }
     void clipboardSetText(std::string_view text) override { m_clipboard = std::string(text); }
     std::optional<std::string> clipboardText() override { return m_clipboard; }
@@ -33,8 +34,7 @@ public:
     std::filesystem::path dataFolder() override { return m_folder; }
     void endProgram() override;
 
-    /// Takes one posted Enter, if any is waiting.
-    bool takePostedEnter();
+    PostedEnters &postedEnters() { return m_postedEnters; }
     bool ended() const { return m_ended; }
     void restarted() { m_ended = false; }
 
@@ -49,7 +49,7 @@ private:
     std::optional<std::string> m_clipboard;
     std::vector<std::string> m_fonts{"Sans", "Serif", "Monospace"};
     std::deque<std::optional<Colour>> m_colourAnswers;
-    int m_postedEnters = 0;
+    PostedEnters m_postedEnters;
     bool m_ended = false;
 };
 

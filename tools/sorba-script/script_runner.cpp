@@ -140,15 +140,13 @@ void ScriptRunner::runLine(std::string_view line)
 
 void ScriptRunner::deliverPosted()
 {
-    while (!m_platform.ended() && m_platform.takePostedEnter())
-        keyPress(VirtualKey::Enter, 0, enterCharacter);
+    if (!m_platform.ended())
+        m_platform.postedEnters().deliver(calc());
 }
 
 void ScriptRunner::keyPress(VirtualKey key, int modifierMask, char32_t character)
 {
-    calc().keyDown(keyCode(key), modifierMask);
-    if (!m_platform.ended())
-        calc().keyChar(character);
+    calc().keyPress(keyCode(key), modifierMask, std::u32string_view(&character, 1));
 }
 
 void ScriptRunner::typeText(std::string_view text)
@@ -195,20 +193,12 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
             throw ScriptError("unknown menu item: " + std::string(argument));
         calc().chooseMenu(*item);
     } else if (command == "click") {
-        ModelObject *object = calc().form.find(argument);
-        // A user cannot click a control that is disabled or hidden, or one of a window that is
-        // not shown: nothing happens.
-        if (const auto *control = dynamic_cast<Control *>(object);
-            control && (!control->enabled || !control->visible || onHiddenWindow(*control)))
-            return;
-        if (auto *box = dynamic_cast<CheckBox *>(object))
-            box->click();
-        else if (auto *option = dynamic_cast<OptionButton *>(object))
-            option->select();
-        else if (auto *button = dynamic_cast<Button *>(object))
-            button->press();
-        else
+        auto *control = dynamic_cast<Control *>(calc().form.find(argument));
+        if (!control || !control->takesClicks())
             throw ScriptError("unknown control: " + std::string(argument));
+        // A control that is disabled or hidden, or one of a window that is not shown, takes
+        // no click: nothing happens.
+        calc().clickControl(*control);
     } else if (command == "dblclick") {
         if (argument != "Readout")
             throw ScriptError("only the readout takes a double click: " + std::string(argument));
@@ -279,19 +269,11 @@ void ScriptRunner::mouseDown(std::string_view argument)
         throw ScriptError("unknown mouse target: " + std::string(parts[0]));
 }
 
-bool ScriptRunner::onHiddenWindow(const Control &control)
-{
-    FontChooser &chooser = calc().fontChooser;
-    const std::vector<Control *> controls = chooser.controls();
-    return !chooser.window.visible &&
-           std::find(controls.begin(), controls.end(), &control) != controls.end();
-}
-
 void ScriptRunner::selectFont(const std::string &name)
 {
     // Only a line of the shown list can be highlighted; anything else changes nothing.
     ListBox &list = calc().fontChooser.Lstfontname;
-    if (onHiddenWindow(list))
+    if (!calc().reachable(list))
         return;
     const auto found = std::find(list.items.begin(), list.items.end(), name);
     if (found != list.items.end())

@@ -37,7 +37,6 @@ private:
     void typeText(std::string_view text);
     void mouseDown(std::string_view argument);
     /// Whether the control belongs to a window that is not shown (the font chooser).
-    bool onHiddenWindow(const Control &control);
     /// `select NAME`: the user highlights NAME in the font chooser's list.
     void selectFont(const std::string &name);
     void get(std::string_view path);
