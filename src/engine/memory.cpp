@@ -18,7 +18,6 @@ namespace {
 
 constexpr std::string_view memoryMark = "M";
 // The text of a cleared readout; store and M- treat it as "nothing to keep".
-constexpr std::string_view zeroReadout = "0.";
 // A recalled value whose point stands this far right has twelve or more integer characters.
 constexpr int longIntegerPoint = 13;
 
@@ -132,7 +131,7 @@ void recallMemory(WindowState &calc)
 {
     KeypadState &state = calc.state;
     if (state.memoryValue == 0) {
-        calc.setReadout("0.");
+        calc.setReadout(std::string(zeroReadout));
         calc.form.MEM1.text = " ";
         return;
     }

@@ -49,7 +49,7 @@ void pressNumber(WindowState &calc, int index)
         if (const auto point = text.find('.'); point != std::string::npos)
             text = text.substr(0, point) + digit + ".";
         std::string shown = tail20(formatReadout(text, standardPattern));
-        if (shown == "0." && text.starts_with('-'))
+        if (shown == zeroReadout && text.starts_with('-'))
             shown = "-0.";
         calc.setReadout(std::move(shown));
         reportLongEntry(calc);
@@ -63,7 +63,7 @@ void pressDecimal(WindowState &calc)
     if (state.entryState == EntryState::Neg)
         calc.setReadout("-0.");
     else if (state.entryState != EntryState::Nums)
-        calc.setReadout("0.");
+        calc.setReadout(std::string(zeroReadout));
     state.decimalEntry = true;
     state.entryState = EntryState::Nums;
 }
@@ -72,7 +72,7 @@ void pressCancel(WindowState &calc)
 {
     calc.form.MEM2.caption = " ";
     calc.form.MEM1.text = " ";
-    calc.setReadout("0.");
+    calc.setReadout(std::string(zeroReadout));
     calc.state.accumulator = 0;
     calc.state.secondOperand = 0;
     untickTargetBoxes(calc);
@@ -80,7 +80,7 @@ void pressCancel(WindowState &calc)
 
 void pressCancelEntry(WindowState &calc)
 {
-    calc.setReadout("0.");
+    calc.setReadout(std::string(zeroReadout));
     calc.form.MEM1.text.clear();
     calc.state.decimalEntry = false;
     calc.state.entryState = EntryState::Cleared;

@@ -5,6 +5,7 @@
 #include "engine/number_entry.h"
 #include "engine/overflow.h"
 #include "state/window_state.h"
+#include "tables/era_table.h"
 #include "text/readout_format.h"
 
 #include <cmath>
@@ -63,12 +64,12 @@ void testResultLength(WindowState &calc, bool subtraction, float singleResult)
     }
 }
 
+// An era kanji in MEM1, left by the English Gregorian-to-era conversion, or an English
+// boundary-year text in the readout.
 bool eraHookApplies(const WindowState &calc)
 {
-    const std::string &mark = calc.form.MEM1.text;
-    const std::string &boundary = calc.state.eraBoundaryMark;
-    return mark == "明" || mark == "大" || mark == "昭" || mark == "平" || boundary == "M" ||
-           boundary == "T" || boundary == "S";
+    return eraOfKanjiMark(calc.form.MEM1.text) != nullptr ||
+           boundaryOfMark(calc.state.eraBoundaryMark) != nullptr;
 }
 
 } // namespace

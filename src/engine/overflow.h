@@ -2,6 +2,8 @@
 // Message-box titles, the warning box that C follows in English, and the over-long readout
 // warning shared by the keys.
 
+#include "tables/window_title.h"
+
 #include <string_view>
 
 namespace sorba {
@@ -14,8 +16,9 @@ inline constexpr std::string_view overflowTextResult = "表示行数をオーバ
 inline constexpr std::string_view overflowTextRecall1 = "表示行数をオーバーしました。1";
 inline constexpr std::string_view overflowTextRecall2 = "表示行数をオーバーしました。2";
 inline constexpr std::string_view englishOverflowText = "Indication overflowed.";
-inline constexpr std::string_view japaneseTitle = "【計算丸】";
-inline constexpr std::string_view englishTitle = "【SorbaPal】";
+// Message boxes carry the window's caption as their title.
+inline constexpr std::string_view japaneseTitle = japaneseWindowCaption;
+inline constexpr std::string_view englishTitle = englishWindowCaption;
 
 /// "【計算丸】" in Japanese, "【SorbaPal】" in English.
 std::string_view messageTitle(const WindowState &calc);

@@ -24,10 +24,10 @@ constexpr std::string_view noEraText =
 constexpr std::string_view englishNoEraText = "Error made in input or operation.";
 
 // A kanji mark picks its era for any year; a letter mark only for the years its era had.
-double eraOffset(std::string_view mark, float eraYear)
+double eraOffset(std::string_view mark, float eraYear, bool reiwa)
 {
     double offset = 0;
-    for (const Era &candidate : eras) {
+    for (const Era &candidate : erasInForce(reiwa)) {
         if (mark == candidate.kanjiMark ||
             (mark == candidate.letterMark && candidate.letterYears.contains(eraYear)))
             offset = candidate.offset;
@@ -36,10 +36,10 @@ double eraOffset(std::string_view mark, float eraYear)
 }
 
 // The era whose last year the readout has passed. Both marks count here, the letter too.
-const Era *exceededEra(std::string_view mark, float eraYear)
+const Era *exceededEra(std::string_view mark, float eraYear, bool reiwa)
 {
     const Era *exceeded = nullptr;
-    for (const Era &candidate : eras) {
+    for (const Era &candidate : erasInForce(reiwa)) {
         if ((mark == candidate.kanjiMark || mark == candidate.letterMark) && candidate.limit &&
             eraYear >= candidate.limit->firstInvalidYear)
             exceeded = &candidate;
@@ -56,7 +56,7 @@ bool noMark(std::string_view caption)
 // No era chosen and no boundary text to convert back.
 void reportNoEra(WindowState &calc)
 {
-    calc.setReadout("0.");
+    calc.setReadout(std::string(zeroReadout));
     if (calc.state.warningsShown())
         warnThenCancelInEnglish(calc, noEraText, englishNoEraText);
 }
@@ -66,7 +66,7 @@ void convertBoundaryBack(WindowState &calc, const EraBoundary &boundary)
 {
     calc.setReadout(plainNumberText(boundary.year));
     calc.state.eraBoundaryMark.clear();
-    if (boundary.earlier == EraId::Showa) {
+    if (boundary.backAsWholeYear) {
         if (const auto shown = readoutValue(calc.readout()))
             calc.setReadout(wholeYearText(*shown));
     }
@@ -77,7 +77,7 @@ void reportExceededEra(WindowState &calc, const Era &exceeded)
 {
     calc.form.MEM2.caption = std::string(exceeded.kanjiMark);
     calc.platform.messageBox(japaneseTitle, exceeded.limit->message);
-    if (exceeded.id == EraId::Showa)
+    if (exceeded.limit->marksOnlyDuringBox)
         calc.form.MEM2.caption.clear();
     pressCancel(calc);
 }
@@ -90,8 +90,8 @@ void convertEraToGregorian(WindowState &calc)
     const std::string mark = calc.form.MEM2.caption;
 
     const float eraYear = toSingle(readoutValue(calc.readout()).value_or(0.0));
-    const double offset = eraOffset(mark, eraYear);
-    const Era *exceeded = exceededEra(mark, eraYear);
+    const double offset = eraOffset(mark, eraYear, state.reiwaEra);
+    const Era *exceeded = exceededEra(mark, eraYear, state.reiwaEra);
     // The comma of a grouped year ends the number, while the checks above used the whole value.
     const float year = singleYearSum(leadingNumber(calc.readout()), offset);
 

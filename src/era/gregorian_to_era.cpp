@@ -73,14 +73,15 @@ void convertGregorianToEra(WindowState &calc)
 
     showPeriod(calc, year);
 
-    for (const EraBoundary &boundary : eraBoundaries) {
+    const bool reiwa = calc.state.reiwaEra;
+    for (const EraBoundary &boundary : boundariesInForce(reiwa)) {
         if (year == boundary.year) {
             showBoundary(calc, boundary, year);
             return;
         }
     }
-    for (const Era &candidate : eras) {
-        if (candidate.gregorianYears.contains(year)) {
+    for (const Era &candidate : erasInForce(reiwa)) {
+        if (gregorianYearsInForce(candidate, reiwa).contains(year)) {
             showEraYear(calc, candidate, year);
             return;
         }

@@ -34,7 +34,7 @@ void place(Control &control, Place where)
     control.height = where.height;
     control.visible = true;
     control.enabled = true;
-    control.fontName = "System";
+    control.fontName = std::string(systemFontName);
     control.foreColor = buttonText;
     control.backColor = buttonFace;
 }

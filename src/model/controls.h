@@ -6,6 +6,7 @@
 
 #include "model/property_value.h"
 #include "settings/colour_text.h"
+#include "tables/system_font.h"
 
 #include <functional>
 #include <optional>
@@ -49,7 +50,7 @@ public:
     int top = 0;
     int width = 0;
     int height = 0;
-    std::string fontName = "System";
+    std::string fontName = std::string(systemFontName);
     double fontSize = 9;
     bool fontBold = false;
     /// What a screen reader calls the control; empty for its caption alone.

@@ -2,8 +2,10 @@
 
 #include "model/main_form.h"
 
+#include "tables/keypad_window.h"
 #include "tables/operator_keys.h"
 #include "tables/unit_catalogue.h"
+#include "text/readout_format.h"
 
 #include <array>
 #include <stdexcept>
@@ -70,35 +72,30 @@ void usePanelLook(Control &control)
 MainForm::MainForm()
 {
     window.caption = std::string(japaneseWindowCaption);
-    window.resizeByUser(1620, 5295);
+    window.resizeByUser(middleBand.height, designedWindowWidth);
 
-    Readout.caption = "0.";
-    Readout.left = 120;
-    Readout.top = 110;
-    Readout.width = 4935;
-    Readout.height = 670;
-    Readout.fontSize = 30;
+    Readout.caption = std::string(zeroReadout);
+    Readout.left = readoutLeft;
+    Readout.top = readoutTop;
+    Readout.width = designedWindowWidth - readoutMarginWidth;
+    Readout.height = middleBand.height - readoutMarginHeight;
+    Readout.fontSize = middleBand.fontSize;
     Readout.backColor = builtInReadoutBackColor;
     addControl(Readout);
 
+    // Both marks lie in the readout's corner, one over the other.
+    for (Control *mark : std::initializer_list<Control *>{&MEM1, &MEM2}) {
+        mark->left = cornerMarkLeft;
+        mark->top = readoutTop + cornerMarkDrop;
+        mark->width = markWidth;
+        mark->height = markHeight;
+        mark->fontSize = markFontSize;
+        mark->backColor = builtInReadoutBackColor;
+        addControl(*mark);
+    }
     MEM1.text = " ";
-    MEM1.left = 135;
-    MEM1.top = 150;
-    MEM1.width = 372;
-    MEM1.height = 350;
-    MEM1.fontSize = 9;
     MEM1.foreColor = 0x000000FF;
-    MEM1.backColor = builtInReadoutBackColor;
-    addControl(MEM1);
-
     MEM2.caption = " ";
-    MEM2.left = 135;
-    MEM2.top = 150;
-    MEM2.width = 372;
-    MEM2.height = 350;
-    MEM2.fontSize = 9;
-    MEM2.backColor = builtInReadoutBackColor;
-    addControl(MEM2);
 
     ReadoutNul.caption = "0";
     ReadoutNul.visible = false;

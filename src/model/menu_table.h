@@ -2,6 +2,8 @@
 // The menu bar of the main window: every item in menu order with its nesting level, its entry
 // number in a menu array, and its caption in the three caption sets ("&" marks the mnemonic).
 
+#include "tables/window_title.h"
+
 #include <array>
 #include <string_view>
 
@@ -82,9 +84,6 @@ constexpr std::string_view captionIn(const MenuEntry &entry, CaptionSet set)
     }
     return entry.builtIn;
 }
-
-inline constexpr std::string_view japaneseWindowCaption = "【計算丸】";
-inline constexpr std::string_view englishWindowCaption = "【SorbaPal】";
 
 // clang-format off
 inline constexpr std::array<MenuEntry, 49> menuEntries = {{

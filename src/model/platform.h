@@ -3,6 +3,7 @@
 // implement it; neither keeps calculator state.
 
 #include "settings/colour_text.h"
+#include "tables/system_font.h"
 
 #include <filesystem>
 #include <optional>
@@ -14,9 +15,6 @@ namespace sorba {
 
 class AboutForm;
 class MenuItem;
-
-/// The name that stands for the platform's default interface font; always usable.
-inline constexpr std::string_view systemFontName = "System";
 
 struct ScreenMetrics
 {

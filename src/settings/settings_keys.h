@@ -2,6 +2,9 @@
 // Every key of the settings file with the value a read yields when the key or the file is
 // missing. Readers and writers name keys only through these constants.
 
+#include "tables/system_font.h"
+#include "text/readout_format.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -27,14 +30,14 @@ struct WrittenSetting
 
 namespace setting {
 
-inline constexpr TextSetting FontDef{"FontDef", "System"};
+inline constexpr TextSetting FontDef{"FontDef", systemFontName};
 inline constexpr IntSetting FormTop{"FormTop", 0};
 inline constexpr IntSetting FormLeft{"FormLeft", 0};
 inline constexpr IntSetting Form2Top{"Form2Top", 1830};
 inline constexpr IntSetting Form2Left{"Form2Left", 3555};
 inline constexpr WrittenSetting Form3Top{"Form3Top"};
 inline constexpr WrittenSetting Form3Left{"Form3Left"};
-inline constexpr TextSetting Dumy{"Dumy", "0."};
+inline constexpr TextSetting Dumy{"Dumy", zeroReadout};
 inline constexpr IntSetting EndMem{"EndMem", 0};
 inline constexpr IntSetting SizeH{"SizeH", 855};
 inline constexpr IntSetting SizeW{"SizeW", 5295};

@@ -7,6 +7,7 @@
 #include "engine/overflow.h"
 #include "state/window_state.h"
 #include "text/readout_format.h"
+#include "text/utf8.h"
 
 #include <cmath>
 
@@ -19,19 +20,10 @@ bool isOuterSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// C0 controls and DEL are single bytes in UTF-8; the C1 controls U+0080 to U+009F are the two
-// bytes C2 80 to C2 9F. Any other byte, broken sequences included, is kept as it is.
-std::size_t controlLengthAt(std::string_view text, std::size_t at)
+// The C0 controls, DEL and the C1 controls U+0080 to U+009F.
+bool isControlCharacter(char32_t c)
 {
-    const auto byte = static_cast<unsigned char>(text[at]);
-    if (byte < 0x20 || byte == 0x7F)
-        return 1;
-    if (byte == 0xC2 && at + 1 < text.size()) {
-        const auto next = static_cast<unsigned char>(text[at + 1]);
-        if (next >= 0x80 && next <= 0x9F)
-            return 2;
-    }
-    return 0;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
 enum class PasteFrom { MenuOrKey, ReadoutButton };
@@ -58,7 +50,7 @@ void paste(WindowState &calc, PasteFrom from)
             return;
     }
     if (from == PasteFrom::ReadoutButton)
-        calc.setReadout("0.");
+        calc.setReadout(std::string(zeroReadout));
     // This warning is always the Japanese one, whatever the language and the warnings option.
     calc.platform.messageBox(japaneseTitle, overflowText);
     pressCancel(calc);
@@ -97,14 +89,14 @@ std::string cleanPastedText(std::string_view text)
         text.remove_suffix(1);
     std::string clean;
     clean.reserve(text.size());
+    // Broken sequences are kept as they are; the readout shows them as U+FFFD.
     for (std::size_t at = 0; at < text.size();) {
-        if (const std::size_t length = controlLengthAt(text, at); length > 0) {
+        const Utf8Character character = decodeUtf8(text, at);
+        if (!character.malformed && isControlCharacter(character.codePoint))
             clean += ' ';
-            at += length;
-        } else {
-            clean += text[at];
-            ++at;
-        }
+        else
+            clean.append(text.substr(at, character.length));
+        at += character.length;
     }
     return clean;
 }

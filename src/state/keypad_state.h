@@ -29,8 +29,11 @@ struct KeypadState
 
     double memoryValue = 0;
     double memoryOperand = 0;
-    /// Empty, or "M", "T", "S": the readout holds an English boundary-year text.
+    /// Empty, or the earlier era's letter ("M", "T", "S", "H"): the readout holds an English
+    /// boundary-year text.
     std::string eraBoundaryMark;
+    /// The era conversions and keys know Reiwa (the user's choice); otherwise Heisei goes on.
+    bool reiwaEra = false;
     /// 0 Japanese, 1 English; changed only by start-up.
     int uiLanguage = 0;
     int unitPanelShown = 0;

@@ -53,6 +53,13 @@ inline constexpr int startUpSmallBelow = 1336;
 inline constexpr int cornerMarkLeft = 135;
 inline constexpr int cornerMarkDrop = 40;
 inline constexpr int readoutTop = 110;
+inline constexpr int readoutLeft = 120;
+inline constexpr int markWidth = 372;
+inline constexpr int markHeight = 350;
+inline constexpr double markFontSize = 9;
+
+// The window as designed, before start-up sizes it: the middle band.
+inline constexpr int designedWindowWidth = 5295;
 
 // A window narrower than narrowestWidth is widened to widenedWidth, not to narrowestWidth.
 inline constexpr int narrowestWidth = 4380;

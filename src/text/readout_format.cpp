@@ -306,7 +306,7 @@ std::string formatReadout(double value, std::string_view pattern)
 {
     // Callers never show a value beyond the double range; a readable text keeps the engine going.
     if (!std::isfinite(value))
-        return "0.";
+        return std::string(zeroReadout);
     return readoutText(value < 0, exactDecimal(std::fabs(value)), readoutDigits, pattern);
 }
 
@@ -329,7 +329,7 @@ float toSingle(double value)
 std::string formatReadoutSingle(float value, std::string_view pattern)
 {
     if (!std::isfinite(value))
-        return "0.";
+        return std::string(zeroReadout);
     return readoutText(value < 0, exactDecimal(static_cast<double>(std::fabs(value))), singleDigits,
                        pattern);
 }

@@ -12,6 +12,9 @@ namespace sorba {
 /// A readout text longer than this many characters has overflowed.
 inline constexpr std::size_t overflowLimit = 19;
 
+/// The readout of no number: start-up, C, CE and every reset show it.
+inline constexpr std::string_view zeroReadout = "0.";
+
 /// Display patterns: N placeholders after the point give at most N decimals; a "0" among them
 /// keeps at least that many.
 inline constexpr std::string_view standardPattern = "#,##0.###############";

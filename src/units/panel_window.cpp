@@ -83,7 +83,7 @@ void setUnitPanelShown(WindowState &calc, bool shown)
 void chooseUnitPanel(WindowState &calc, int entry)
 {
     MainForm &form = calc.form;
-    calc.setReadout("0.");
+    calc.setReadout(std::string(zeroReadout));
     form.Readout.height = form.window.height() - readoutMarginHeight;
     for (int number = firstCategoryBox; number <= lastCategoryBox; ++number)
         form.Check(number).visible = true;

@@ -106,7 +106,7 @@ void convert(WindowState &calc, TargetBox box)
 void categoryBoxClicked(WindowState &calc, UnitCategory category)
 {
     MainForm &form = calc.form;
-    calc.setReadout("0.");
+    calc.setReadout(std::string(zeroReadout));
     form.Option(1).select();
     form.Readout.fontSize = panelReadoutFontSize;
     clearTargetBoxes(form);
@@ -125,7 +125,7 @@ void categoryBoxClicked(WindowState &calc, UnitCategory category)
 void unitButtonSelected(WindowState &calc, int unitButton)
 {
     MainForm &form = calc.form;
-    calc.setReadout("0.");
+    calc.setReadout(std::string(zeroReadout));
     form.Readout.fontSize = panelReadoutFontSize;
     clearTargetBoxes(form);
     if (const auto category = tickedCategory(form))

@@ -9,6 +9,7 @@
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
 #include "shell/clipboard.h"
+#include "tables/era_table.h"
 #include "text/utf8.h"
 #include "window/calculator.h"
 
@@ -20,31 +21,20 @@ namespace sorba {
 
 namespace {
 
-// Era letters put their era's kanji into MEM2 and press no operator.
-struct EraLetter
-{
-    char32_t letter;
-    std::string_view mark;
-};
+// What Ctrl does to an era's key: Ctrl+M stores the number on show instead, Ctrl+T marks the
+// era all the same, and the others empty the mark.
+enum class CtrlOnEraKey { StoresMemory, MarksEra, EmptiesMark };
 
-constexpr std::array<EraLetter, 8> eraLetters{{
-    {U'm', "明"},
-    {U'M', "明"},
-    {U't', "大"},
-    {U'T', "大"},
-    {U's', "昭"},
-    {U'S', "昭"},
-    {U'h', "平"},
-    {U'H', "平"},
-}};
-
-const EraLetter *eraLetter(char32_t character)
+constexpr CtrlOnEraKey ctrlOnEraKey(EraId id)
 {
-    for (const EraLetter &row : eraLetters) {
-        if (row.letter == character)
-            return &row;
+    switch (id) {
+    case EraId::Meiji:
+        return CtrlOnEraKey::StoresMemory;
+    case EraId::Taisho:
+        return CtrlOnEraKey::MarksEra;
+    default:
+        return CtrlOnEraKey::EmptiesMark;
     }
-    return nullptr;
 }
 
 } // namespace
@@ -58,8 +48,9 @@ void handleKeyChar(Calculator &calc, char32_t character)
         pressOperator(calc, typed->op);
         return;
     }
-    if (const EraLetter *era = eraLetter(character)) {
-        calc.form.MEM2.caption = std::string(era->mark);
+    // Era letters put their era's kanji into MEM2 and press no operator.
+    if (const Era *chosen = eraOfKeyCharacter(character, calc.state.reiwaEra)) {
+        calc.form.MEM2.caption = std::string(chosen->kanjiMark);
         return;
     }
     if (isAsciiDigit(character)) {
@@ -121,18 +112,17 @@ void handleKeyDown(Calculator &calc, int keyCode, int modifierMask)
     // Ctrl+V pastes as the paste menu item does; its control character then does nothing.
     if (ctrl && key == VirtualKey::V)
         pasteReadout(calc);
-    if (key == VirtualKey::M) {
-        if (ctrl)
+    for (const Era &candidate : erasInForce(calc.state.reiwaEra)) {
+        if (key != letterKey(char32_t(candidate.letterMark.front())))
+            continue;
+        const CtrlOnEraKey onCtrl = ctrl ? ctrlOnEraKey(candidate.id) : CtrlOnEraKey::MarksEra;
+        if (onCtrl == CtrlOnEraKey::StoresMemory)
             storeMemory(calc);
+        else if (onCtrl == CtrlOnEraKey::EmptiesMark)
+            mark.clear();
         else
-            mark = english ? "Ｍ" : "明";
+            mark = english ? candidate.englishKeyMark : candidate.kanjiMark;
     }
-    if (key == VirtualKey::T)
-        mark = english ? "T" : "大";
-    if (key == VirtualKey::S)
-        mark = ctrl ? "" : (english ? "S" : "昭");
-    if (key == VirtualKey::H)
-        mark = ctrl ? "" : (english ? "H" : "平");
 }
 
 } // namespace sorba

@@ -82,7 +82,7 @@ void runStartUp(Calculator &calc)
 
     markMenuEntry(form, MenuId::TNN, 0);
     setUnitPanelShown(calc, false);
-    calc.setReadout("0.");
+    calc.setReadout(std::string(zeroReadout));
     // The program reads and writes no file through a relative path, so the current folder is
     // left as it is.
     state.decimalEntry = false;
@@ -99,7 +99,7 @@ void runStartUp(Calculator &calc)
         if (auto value = readoutValue(stored.keptReadout))
             state.accumulator = *value;
     } else {
-        calc.setReadout("0.");
+        calc.setReadout(std::string(zeroReadout));
     }
 
     if (calc.platform.fontUsable(stored.fontName))
