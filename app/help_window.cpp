@@ -3,6 +3,8 @@
 
 #include "help_window.h"
 
+#include "help_accessible.h"
+
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -8,7 +8,7 @@ namespace sorba {
 
 void clearMenuMarks(MainForm &form, MenuId menuArray)
 {
-    for (int entry = 0; entry < 2; ++entry)
+    for (int entry = 0; entry < menuArraySize(menuArray); ++entry)
         form.menu(menuArray, entry).checked = false;
 }
 

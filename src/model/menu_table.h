@@ -50,6 +50,12 @@ enum class MenuId {
     JJJ,
     ATS_MNU,
     AAA,
+    GEN_MNU,
+    GGG,
+    ZEI_MNU,
+    ZZZ,
+    HSU_MNU,
+    HSU,
     HELP_MNU,
     HHH,
     KUGIR2,
@@ -86,7 +92,7 @@ constexpr std::string_view captionIn(const MenuEntry &entry, CaptionSet set)
 }
 
 // clang-format off
-inline constexpr std::array<MenuEntry, 49> menuEntries = {{
+inline constexpr std::array<MenuEntry, 61> menuEntries = {{
     {MenuId::Menu_File, "Menu_File", -1, 0,
      "編集",
      "編集",
@@ -312,6 +318,66 @@ inline constexpr std::array<MenuEntry, 49> menuEntries = {{
      "表示しない",
      "Off",
      "Off"},
+    {MenuId::GEN_MNU, "GEN_MNU", -1, 1,
+     "元号",
+     "元号",
+     "Era Names",
+     "Era Names"},
+    {MenuId::GGG, "GGG", 0, 2,
+     "平成まで（従来どおり）",
+     "平成まで（従来どおり）",
+     "Up to Heisei (as Before)",
+     "Up to Heisei (as Before)"},
+    {MenuId::GGG, "GGG", 1, 2,
+     "令和を使う",
+     "令和を使う",
+     "Use Reiwa",
+     "Use Reiwa"},
+    {MenuId::ZEI_MNU, "ZEI_MNU", -1, 1,
+     "消費税率",
+     "消費税率",
+     "Consumption Tax Rate",
+     "Consumption Tax Rate"},
+    {MenuId::ZZZ, "ZZZ", 0, 2,
+     "8 %（軽減税率）",
+     "8 %（軽減税率）",
+     "8 % (Reduced Rate)",
+     "8 % (Reduced Rate)"},
+    {MenuId::ZZZ, "ZZZ", 1, 2,
+     "10 %（標準税率）",
+     "10 %（標準税率）",
+     "10 % (Standard Rate)",
+     "10 % (Standard Rate)"},
+    {MenuId::ZZZ, "ZZZ", 2, 2,
+     "表示数値を税率にする",
+     "表示数値を税率にする",
+     "Use Indicated Value as Rate",
+     "Use Indicated Value as Rate"},
+    {MenuId::HSU_MNU, "HSU_MNU", -1, 1,
+     "税の端数処理",
+     "税の端数処理",
+     "Rounding of Tax Results",
+     "Rounding of Tax Results"},
+    {MenuId::HSU, "HSU", 0, 2,
+     "しない",
+     "しない",
+     "None",
+     "None"},
+    {MenuId::HSU, "HSU", 1, 2,
+     "切り捨て",
+     "切り捨て",
+     "Round Down",
+     "Round Down"},
+    {MenuId::HSU, "HSU", 2, 2,
+     "四捨五入",
+     "四捨五入",
+     "Round Half Up",
+     "Round Half Up"},
+    {MenuId::HSU, "HSU", 3, 2,
+     "切り上げ",
+     "切り上げ",
+     "Round Up",
+     "Round Up"},
     {MenuId::HELP_MNU, "HELP_MNU", -1, 0,
      "ヘルプ",
      "ヘルプ",
@@ -334,6 +400,17 @@ inline constexpr std::array<MenuEntry, 49> menuEntries = {{
      "About"},
 }};
 // clang-format on
+
+/// How many entries a menu array has (0 for a single item).
+constexpr int menuArraySize(MenuId id)
+{
+    int count = 0;
+    for (const MenuEntry &entry : menuEntries) {
+        if (entry.id == id && entry.index >= 0)
+            ++count;
+    }
+    return count;
+}
 
 /// Each identifier names one item or one menu array, and every identifier has its rows.
 constexpr bool menuIdsMatchNames()

@@ -49,6 +49,10 @@ inline constexpr TextSetting LColor{"LColor", "&H404040"};
 inline constexpr TextSetting RColor{"RColor", "&HFF&"};
 inline constexpr TextSetting EColor{"EColor", "&H400000"};
 inline constexpr TextSetting XColor{"XColor", "&HFFF"};
+// Added beside the original keys; absent, each leaves the program as it always was.
+inline constexpr TextSetting Reiwa{"Reiwa", "0"};
+inline constexpr TextSetting TaxRate{"TaxRate", "8"};
+inline constexpr TextSetting TaxRound{"TaxRound", "0"};
 
 } // namespace setting
 

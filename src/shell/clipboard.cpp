@@ -6,6 +6,7 @@
 #include "engine/number_entry.h"
 #include "engine/overflow.h"
 #include "state/window_state.h"
+#include "text/pasted_number.h"
 #include "text/readout_format.h"
 #include "text/utf8.h"
 
@@ -33,9 +34,12 @@ void paste(WindowState &calc, PasteFrom from)
     const auto clipboard = calc.platform.clipboardText();
     if (!clipboard)
         return;
-    const std::string text = cleanPastedText(*clipboard);
+    std::string text = cleanPastedText(withoutFormatCharacters(*clipboard));
     if (text.empty())
         return;
+    // "１，０８０円" or "￥1,080" is the number 1,080; any other text is pasted as it is.
+    if (std::optional<std::string> folded = foldedNumberText(text))
+        text = std::move(*folded);
     const std::optional<double> value = readoutValue(text);
     // A number beyond the range of a double has far more digits than the readout can hold: it
     // overflows without ever becoming the accumulator.

@@ -16,6 +16,10 @@ enum class EntryState { None, Nums, Neg, Ops, PercentShown, Cleared };
 std::string_view entryStateText(EntryState state);
 std::string_view pendingOperatorText(PendingOperator op);
 
+/// What the tax keys do to their result: nothing, or a whole number rounded toward zero, with
+/// halves away from zero, or away from zero.
+enum class TaxRounding { None, Down, HalfUp, Up };
+
 struct KeypadState
 {
     double accumulator = 0;
@@ -34,6 +38,9 @@ struct KeypadState
     std::string eraBoundaryMark;
     /// The era conversions and keys know Reiwa (the user's choice); otherwise Heisei goes on.
     bool reiwaEra = false;
+    /// The consumption tax in percent, and what its keys round their results to.
+    double taxRate = 8;
+    TaxRounding taxRounding = TaxRounding::None;
     /// 0 Japanese, 1 English; changed only by start-up.
     int uiLanguage = 0;
     int unitPanelShown = 0;

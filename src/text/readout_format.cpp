@@ -214,9 +214,14 @@ ScannedNumber scanNumber(std::string_view text, NumberForm form)
     while (digitAt(text, i)) {
         number.plain += text[i++];
         number.hasDigits = true;
-        if (form == NumberForm::readout && i < text.size() && text[i] == ',' &&
-            digitAt(text, i + 1))
-            ++i;
+        // Grouping commas, any number of them, stand only between two digits.
+        if (form == NumberForm::readout) {
+            std::size_t afterCommas = i;
+            while (afterCommas < text.size() && text[afterCommas] == ',')
+                ++afterCommas;
+            if (afterCommas > i && digitAt(text, afterCommas))
+                i = afterCommas;
+        }
     }
     if (i < text.size() && text[i] == '.') {
         number.plain += text[i++];

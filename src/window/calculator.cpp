@@ -7,6 +7,7 @@
 #include "engine/number_entry.h"
 #include "engine/operators.h"
 #include "engine/tax.h"
+#include "era/era_choice.h"
 #include "era/era_to_gregorian.h"
 #include "era/gregorian_to_era.h"
 #include "shell/clipboard.h"
@@ -89,7 +90,7 @@ void Calculator::wireMenus()
         form.menu(id).onClick = [this, action] { action(*this); };
     };
     const auto onEntries = [this](MenuId id, void (*action)(WindowState &, int)) {
-        for (int entry = 0; entry < 2; ++entry)
+        for (int entry = 0; entry < menuArraySize(id); ++entry)
             form.menu(id, entry).onClick = [this, action, entry] { action(*this, entry); };
     };
     on(MenuId::All_Cancel, allCancel);
@@ -114,6 +115,9 @@ void Calculator::wireMenus()
     onEntries(MenuId::JJJ, chooseLanguage);
     onEntries(MenuId::AAA, chooseWarnings);
     onEntries(MenuId::TNN, chooseUnitPanel);
+    onEntries(MenuId::GGG, chooseEraNames);
+    onEntries(MenuId::ZZZ, chooseTaxRate);
+    onEntries(MenuId::HSU, chooseTaxRounding);
     form.menu(MenuId::HHH, 0).onClick = [this] { openHelpContents(*this); };
     on(MenuId::VER_FORM, showAboutBox);
     form.menu(MenuId::font2, 0).onClick = [this] { showFontChooser(*this); };

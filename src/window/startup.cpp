@@ -3,6 +3,8 @@
 
 #include "window/startup.h"
 
+#include "engine/tax.h"
+#include "era/era_choice.h"
 #include "model/menu_marks.h"
 #include "settings/colour_text.h"
 #include "shell/font_chooser.h"
@@ -141,6 +143,8 @@ void runStartUp(Calculator &calc)
         markMenuEntry(form, MenuId::AAA, 0);
     else if (state.suppressWarnings == "1")
         markMenuEntry(form, MenuId::AAA, 1);
+    applyStoredEraNames(calc);
+    applyStoredTaxSettings(calc);
 
     // Showing the window runs the resize rule once more.
     form.window.visible = true;

@@ -260,6 +260,9 @@ TEST(ReadoutValue, ReadsReadoutAndPlainTexts)
         // Digit entry leaves commas anywhere between digits before it regroups.
         {__LINE__, "1,2345.", 12345.0},
         {__LINE__, "12,34,5", 12345.0},
+        // Any number of commas between two digits.
+        {__LINE__, "1,,2", 12.0},
+        {__LINE__, "1,,,234.5", 1234.5},
         // Decimals typed after the point are not limited.
         {__LINE__, "0.1234567890123456789012", 0.1234567890123456789012},
         {__LINE__, "1E+15", 1e15},
@@ -295,7 +298,7 @@ TEST(ReadoutValue, RefusesOtherTexts)
     };
     const TextRow rows[] = {
         {__LINE__, ""},          {__LINE__, "."},      {__LINE__, "-"},        {__LINE__, "-."},
-        {__LINE__, "1,234.5寸"}, {__LINE__, "1912年"}, {__LINE__, "明治33年"}, {__LINE__, "1,,2"},
+        {__LINE__, "1,234.5寸"}, {__LINE__, "1912年"}, {__LINE__, "明治33年"}, {__LINE__, ",,1"},
         {__LINE__, ",1"},        {__LINE__, "1,"},     {__LINE__, "1,.5"},     {__LINE__, "1.2,3"},
         {__LINE__, "1e5"},       {__LINE__, "1E"},     {__LINE__, "1E+"},      {__LINE__, "E5"},
         {__LINE__, " 1"},        {__LINE__, "1 "},     {__LINE__, "+1"},       {__LINE__, "--1"},
