@@ -14,7 +14,7 @@
 namespace sorba {
 namespace {
 
-constexpr std::u32string_view typedKeys = U"0123456789.+-*/=xX%]\\cCzaqmtshMTSH \b\r?";
+constexpr std::u32string_view typedKeys = U"0123456789.+-*/=xX%]\\cCzaqmtshrMTSHR \b\r?";
 
 constexpr std::string_view menuNames[] = {
     "All_Cancel",  "Text_Mem", "Text_PlsMem", "Text_TakeMem", "Mem_PlsText", "Mem_TakeText",
@@ -22,14 +22,30 @@ constexpr std::string_view menuNames[] = {
     "Text_Cancel", "HYOJI",    "SSS(0)",      "SSS(1)",       "TNN(0)",      "TNN(1)",
     "KKK(0)",      "KKK(1)",   "TTT(0)",      "TTT(1)",       "JJJ(0)",      "JJJ(1)",
     "AAA(0)",      "AAA(1)",   "Menu_Copy",   "Clip_Menu",    "HHH(0)",      "VER_FORM",
+    "GGG(0)",      "GGG(1)",   "ZZZ(0)",      "ZZZ(1)",       "ZZZ(2)",      "HSU(0)",
+    "HSU(1)",      "HSU(2)",   "HSU(3)",
 };
 
 // What other programs leave on the clipboard for paste: numbers in every form, too long, beyond
 // the double range, with line breaks and control characters, or no number at all.
 constexpr std::string_view clipboardTexts[] = {
-    "1,234.5",  "-0.001",  "1.5E-05", "1E+15", "1E+400", "-1E+400",
-    "12\r\n",   "\t7\x01", "abc",     "",      " ",      "9999999999999999999999999",
+    "1,234.5",
+    "-0.001",
+    "1.5E-05",
+    "1E+15",
+    "1E+400",
+    "-1E+400",
+    "12\r\n",
+    "\t7\x01",
+    "abc",
+    "",
+    " ",
+    "9999999999999999999999999",
     "平成元年",
+    "１，０８０円",
+    "\u200b\u202e42",
+    "￥",
+    "1,,2",
 };
 
 class RandomWalk
