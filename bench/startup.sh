@@ -5,6 +5,8 @@
 # resident memory one second later. Both programs print the moment of exposure when
 # SORBA_REPORT_SHOWN=1.
 # Usage: bench/startup.sh [RUNS]
+# With SORBA_REFERENCE=PROGRAM, that build of the calculator (an earlier one, say) takes its turn
+# in the same series, so a change is measured before and after under the same load.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -74,6 +76,12 @@ cmake --build "$work/floor/build" >/dev/null
 # The calculator runs from a folder of its own, so it starts without settings.
 mkdir -p "$work/sorba"
 cp build-release/sorba "$work/sorba/"
+names=(sorba floor)
+if [ -n "${SORBA_REFERENCE:-}" ]; then
+    mkdir -p "$work/reference"
+    cp "$SORBA_REFERENCE" "$work/reference/sorba"
+    names+=(reference)
+fi
 
 cat > "$work/measure.sh" <<'MEASURE'
 #!/usr/bin/env bash
@@ -107,6 +115,9 @@ set -euo pipefail
 for _ in \$(seq $runs); do
     echo "sorba \$("$work/measure.sh" "$work/sorba/sorba")"
     echo "floor \$("$work/measure.sh" "$work/floor/build/floor")"
+    if [ -x "$work/reference/sorba" ]; then
+        echo "reference \$("$work/measure.sh" "$work/reference/sorba")"
+    fi
 done
 SERIES
 chmod +x "$work/series.sh"
@@ -121,14 +132,20 @@ report() {
     local time rss
     time=$(awk -v n="$name" '$1 == n { print $2 }' "$work/results" | median)
     rss=$(awk -v n="$name" '$1 == n { print $3 }' "$work/results" | median)
-    printf '%-6s %8s ms %9.1f MB\n' "$name" "$time" "$(echo "$rss" | awk '{ print $1 / 1024 }')"
+    printf '%-9s %8s ms %9.1f MB\n' "$name" "$time" "$(echo "$rss" | awk '{ print $1 / 1024 }')"
     echo "$time $rss" >"$work/$name.median"
 }
 
 echo "median of $runs starts: exec to first exposure, resident memory 1 s later"
-report sorba
-report floor
+for name in "${names[@]}"; do
+    report "$name"
+done
 read -r sorba_time sorba_rss <"$work/sorba.median"
 read -r floor_time floor_rss <"$work/floor.median"
 awk -v st="$sorba_time" -v ft="$floor_time" -v sr="$sorba_rss" -v fr="$floor_rss" \
     'BEGIN { printf "sorba / floor: time %.2fx, memory %.2fx\n", st / ft, sr / fr }'
+if [ -f "$work/reference.median" ]; then
+    read -r reference_time reference_rss <"$work/reference.median"
+    awk -v st="$sorba_time" -v rt="$reference_time" -v sr="$sorba_rss" -v rr="$reference_rss" \
+        'BEGIN { printf "sorba / reference: time %.2fx, memory %.2fx\n", st / rt, sr / rr }'
+fi
