@@ -58,6 +58,19 @@ bool canWriteIn(const fs::path &folder, const fs::path &file)
     return !isMarkedReadOnly(file);
 }
 
+// Creates the folder and those above it that are missing, unless the nearest one that exists
+// has no write bit (a home the user made read-only, which root would otherwise write in).
+void createFolders(const fs::path &folder)
+{
+    std::error_code error;
+    fs::path existing = folder;
+    while (existing.has_relative_path() && !fs::exists(existing, error))
+        existing = existing.parent_path();
+    if (isMarkedReadOnly(existing))
+        return;
+    fs::create_directories(folder, error);
+}
+
 // The base-directory convention: $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
 fs::path userConfigFolder()
 {
@@ -155,10 +168,8 @@ void SettingsFile::write(std::string_view key, std::string_view value)
             return;
         }
         // The user's configuration folder may not exist yet; the program folder does.
-        if (where.file.parent_path() != m_programFolder) {
-            std::error_code error;
-            fs::create_directories(where.file.parent_path(), error);
-        }
+        if (where.file.parent_path() != m_programFolder)
+            createFolders(where.file.parent_path());
         const auto now = std::chrono::steady_clock::now();
         const bool quiet = m_lastBusy && now - *m_lastBusy < busyRetryQuiet;
         // A UTF-16 file is written back whole as UTF-8 without its byte-order mark: every copy

@@ -388,5 +388,96 @@ TEST(SettingsFileTest, UnwritableProgramFolderFallsBackToUserConfig)
     }
 }
 
+// Settings that cannot be stored anywhere are said once, with the place, and the program goes
+// on with its defaults. The same rows hold as root: a folder without a write bit binds it too.
+TEST(SettingsFileTest, SettingsThatCannotBeSavedAreSaidOnceWithThePath)
+{
+    enum class Place {
+        Writable,
+        ConfigNamesAFile,
+        NoHome,
+        RelativeHome,
+        DanglingLink,
+        ReadOnlyHome,
+        ReadOnlyFile
+    };
+    struct Row
+    {
+        int line;
+        Place place;
+        std::string_view said; // in the message, after <temp>; empty: nothing is said
+    };
+    const Row rows[] = {
+        {__LINE__, Place::Writable, ""},
+        {__LINE__, Place::ConfigNamesAFile, "/plain/sorba/SORBA.INI"},
+        {__LINE__, Place::NoHome, "HOME"},
+        {__LINE__, Place::RelativeHome, "HOME"},
+        {__LINE__, Place::DanglingLink, "/program/SORBA.INI"},
+        {__LINE__, Place::ReadOnlyHome, "/home/.config/sorba/SORBA.INI"},
+        {__LINE__, Place::ReadOnlyFile, "/program/SORBA.INI"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.line);
+        const TempFolder temp;
+        const fs::path home = temp.path() / "home";
+        const fs::path program = temp.path() / "program";
+        fs::create_directory(home);
+        fs::create_directory(program);
+        writeFile(temp.path() / "plain", "");
+        std::optional<fs::path> homeValue = home;
+        std::optional<fs::path> configValue;
+        auto fallback = SettingsFile::Fallback::UserConfigFolderOnly;
+        switch (row.place) {
+        case Place::Writable:
+            break;
+        case Place::ConfigNamesAFile:
+            configValue = temp.path() / "plain";
+            break;
+        case Place::NoHome:
+            homeValue.reset();
+            break;
+        case Place::RelativeHome:
+            homeValue = "home";
+            break;
+        case Place::DanglingLink:
+            fallback = SettingsFile::Fallback::None;
+            fs::create_symlink(temp.path() / "missing" / "SORBA.INI", program / "SORBA.INI");
+            break;
+        case Place::ReadOnlyHome:
+            fs::permissions(home, fs::perms::owner_read | fs::perms::owner_exec);
+            break;
+        case Place::ReadOnlyFile:
+            fallback = SettingsFile::Fallback::None;
+            writeFile(program / "SORBA.INI", "[SORBA]\nFormTop=1\n");
+            fs::permissions(program / "SORBA.INI", fs::perms::owner_read);
+            break;
+        }
+        const EnvironmentVariable homeVariable("HOME", homeValue);
+        const EnvironmentVariable configVariable("XDG_CONFIG_HOME", configValue);
+
+        SettingsFile settings(program, fallback);
+        std::vector<std::string> said;
+        settings.setFailureReport([&](const std::string &message) { said.push_back(message); });
+        for (const std::string_view value : {"5", "6", "7"})
+            settings.write("FormTop", value);
+        fs::permissions(home, fs::perms::owner_all);
+
+        if (row.said.empty()) {
+            EXPECT_TRUE(said.empty());
+            EXPECT_EQ(settings.readInt("FormTop", -7), 7);
+            continue;
+        }
+        ASSERT_EQ(said.size(), 1U);
+        const std::string where = row.said.starts_with('/')
+                                      ? temp.path().string() + std::string(row.said)
+                                      : std::string(row.said);
+        EXPECT_NE(said.front().find(where), std::string::npos) << said.front();
+        // Defaults, or the file as it was: nothing of the writes was kept anywhere.
+        EXPECT_EQ(settings.readInt("FormTop", -7), row.place == Place::ReadOnlyFile ? 1 : -7);
+        EXPECT_FALSE(fs::exists(home / ".config"));
+        EXPECT_FALSE(fs::exists(temp.path() / "missing"));
+    }
+}
+
 } // namespace
 } // namespace sorba
