@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 namespace sorba::script {
