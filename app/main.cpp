@@ -12,6 +12,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 namespace {
 
 // Stored window positions, always on top, the centred About box and the context menu at the
@@ -52,6 +54,12 @@ int main(int argc, char **argv)
     sorba::SettingsFile settings(
         paths.programFolder, paths.installed ? sorba::SettingsFile::Fallback::UserConfigFolderOnly
                                              : sorba::SettingsFile::Fallback::UserConfigFolder);
+    // Settings that cannot be saved are said once where the person who started the program
+    // looks for such things; the window goes on with what it has.
+    settings.setFailureReport([](const std::string &message) {
+        std::fprintf(stderr, "sorba: %s\n", message.c_str());
+        std::fflush(stderr);
+    });
     sorba::Calculator calc(platform, settings);
     MainWindow window(calc, platform);
     closeOnTerminationSignals(window);

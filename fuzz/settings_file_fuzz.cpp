@@ -5,12 +5,14 @@
 #include "settings/profile_text.h"
 #include "settings/settings_file.h"
 #include "settings_fuzz_support.h"
+#include "text/utf16.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,11 +52,20 @@ private:
     fs::path m_path;
 };
 
-void checkFile(const std::string &fileText, std::string_view key, std::string_view value)
+std::string fileBytes(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void checkFile(const std::string &bytes, std::string_view key, std::string_view value)
 {
     const InputFolder folder;
     const fs::path file = folder.path() / "SORBA.INI";
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << fileText;
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+    // A UTF-16 file reads as its UTF-8 form.
+    const std::optional<std::string> decoded = utf16ToUtf8(bytes);
+    const std::string fileText = decoded.value_or(bytes);
     SettingsFile settings(folder.path(), SettingsFile::Fallback::None);
     // Every key through the file; the two typed readings of one key besides, as the rest would
     // only repeat them at the price of a file read each.
@@ -69,6 +80,8 @@ void checkFile(const std::string &fileText, std::string_view key, std::string_vi
         require(settings.storedValue(key) == blanked(value), "a value written to disk reads back");
         require(settings.readText(key, "") == profile::textValue(blanked(value)),
                 "a value written reads back trimmed and cut");
+        require(!decoded || !utf16ToUtf8(fileBytes(file)),
+                "a UTF-16 file is written back whole in UTF-8");
     }
     std::error_code error;
     require(std::distance(fs::directory_iterator(folder.path(), error), fs::directory_iterator()) ==

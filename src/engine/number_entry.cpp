@@ -75,6 +75,9 @@ void pressCancel(WindowState &calc)
     calc.setReadout(std::string(zeroReadout));
     calc.state.accumulator = 0;
     calc.state.secondOperand = 0;
+    // A number typed after C starts before the point, whatever was being typed before; the
+    // pending operator and the entry state stay.
+    calc.state.decimalEntry = false;
     untickTargetBoxes(calc);
 }
 

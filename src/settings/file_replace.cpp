@@ -98,6 +98,24 @@ std::optional<fs::path> linkTarget(const fs::path &file)
     return std::nullopt;
 }
 
+// Waits for the folder lock at most `wait`, trying again every few milliseconds: flock itself
+// has no time limit, and an alarm signal would reach the whole process. A file system that
+// cannot lock at all lets the write go on; the rename still keeps the file whole.
+bool lockFolder(int folderFd, std::chrono::milliseconds wait)
+{
+    using Clock = std::chrono::steady_clock;
+    constexpr timespec pause{0, 2'000'000};
+    const Clock::time_point deadline = Clock::now() + wait;
+    while (::flock(folderFd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return true;
+        if (Clock::now() >= deadline)
+            return false;
+        ::nanosleep(&pause, nullptr);
+    }
+    return true;
+}
+
 // Whether fd now has that owner and group; -1 for either leaves it as it is.
 bool changeOwner(int fd, uid_t owner, gid_t group)
 {
@@ -131,7 +149,7 @@ std::optional<std::string> readFileText(const fs::path &file)
     FileRead read = readRegularFile(AT_FDCWD, file.c_str());
     if (read.result == ReadResult::TooLong) {
         // The line cut at the limit is incomplete, so it is left out with all that follows.
-        const std::size_t lastLineEnd = read.text.rfind('\n');
+        const std::size_t lastLineEnd = read.text.find_last_of("\r\n");
         read.text.resize(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
         return std::move(read.text);
     }
@@ -140,41 +158,52 @@ std::optional<std::string> readFileText(const fs::path &file)
     return std::move(read.text);
 }
 
-bool replaceFileText(const fs::path &file, const TextChange &change)
+bool hasWriteBit(const FileStatus &status)
 {
+    return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+ReplaceResult replaceFileText(const fs::path &file, const TextChange &change,
+                              std::chrono::milliseconds lockWait)
+{
+    constexpr ReplaceResult failed = ReplaceResult::Failed;
     const std::optional<fs::path> target = linkTarget(file);
     if (!target)
-        return false;
+        return failed;
     const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
     const std::string name = target->filename().string();
     if (name.empty())
-        return false;
+        return failed;
 
     // The lock sits on the folder rather than the file: the file is replaced by every write and
-    // may not exist yet. Where the file system cannot lock, the rename still keeps it whole.
+    // may not exist yet.
     FileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folderFd.isOpen())
-        return false;
-    while (::flock(folderFd.get(), LOCK_EX) != 0 && errno == EINTR) {
-    }
+    FileStatus folderStatus{};
+    if (!folderFd.isOpen() || ::fstat(folderFd.get(), &folderStatus) != 0 ||
+        !hasWriteBit(folderStatus))
+        return failed;
+    if (!lockFolder(folderFd.get(), lockWait))
+        return ReplaceResult::Busy;
 
     // A file that exists but cannot be read whole must not be replaced by a fresh one: its other
     // lines would be lost. Nor is anything but a regular file ever replaced.
     const FileRead old = readRegularFile(folderFd.get(), name.c_str());
     if (old.result != ReadResult::Read && old.result != ReadResult::Missing)
-        return false;
+        return failed;
+    if (old.result == ReadResult::Read && !hasWriteBit(old.status))
+        return failed;
     const std::string text = change(
         old.result == ReadResult::Read ? std::optional<std::string>(old.text) : std::nullopt);
     if (old.result == ReadResult::Read && text == old.text)
-        return true;
+        return ReplaceResult::Replaced;
     // A longer file could not be read back whole.
     if (text.size() > fileSizeLimit)
-        return false;
+        return failed;
 
     removeStaleTemporaryFiles(folderFd.get(), name);
     std::optional<TemporaryFile> temporary = createTemporaryFile(folderFd.get(), name);
     if (!temporary)
-        return false;
+        return failed;
     bool written = keepOwnership(temporary->fd.get(), folderFd.get(), old);
     written = written && writeAll(temporary->fd.get(), text) && ::fsync(temporary->fd.get()) == 0;
     written = temporary->fd.close() && written;
@@ -182,11 +211,11 @@ bool replaceFileText(const fs::path &file, const TextChange &change)
                                     name.c_str()) == 0;
     if (!written) {
         ::unlinkat(folderFd.get(), temporary->name.c_str(), 0);
-        return false;
+        return failed;
     }
     // Makes the rename itself durable; the new file is complete whether or not this succeeds.
     ::fsync(folderFd.get());
-    return true;
+    return ReplaceResult::Replaced;
 }
 
 } // namespace sorba

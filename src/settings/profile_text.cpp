@@ -33,7 +33,8 @@ char asciiLower(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// One line of the file: [begin, textEnd) is its text, [textEnd, end) its "\n" or "\r\n".
+// One line of the file: [begin, textEnd) is its text, [textEnd, end) its line break. Editors end
+// lines with LF, CR LF or a lone CR (old Macintosh files); all three are line breaks.
 struct Line
 {
     std::size_t begin;
@@ -43,12 +44,21 @@ struct Line
 
 Line lineAt(std::string_view text, std::size_t begin)
 {
-    const std::size_t newline = text.find('\n', begin);
-    const std::size_t end = newline == std::string_view::npos ? text.size() : newline + 1;
-    std::size_t textEnd = newline == std::string_view::npos ? text.size() : newline;
-    if (textEnd > begin && text[textEnd - 1] == '\r')
-        --textEnd;
+    const std::size_t textEnd = std::min(text.find_first_of("\r\n", begin), text.size());
+    std::size_t end = std::min(textEnd + 1, text.size());
+    if (text.substr(textEnd).starts_with("\r\n"))
+        end = textEnd + 2;
     return {begin, textEnd, end};
+}
+
+// The line break a new line gets: the file's own first one, so a file keeps one style of line
+// end; LF in a file that has none yet.
+std::string_view lineBreakOf(std::string_view text)
+{
+    const std::size_t first = text.find_first_of("\r\n");
+    if (first == std::string_view::npos)
+        return "\n";
+    return text.substr(first).starts_with("\r\n") ? "\r\n" : text.substr(first, 1);
 }
 
 enum class LineKind { Header, Entry, Other };
@@ -144,12 +154,13 @@ std::string withValue(std::string_view fileText, std::string_view section, std::
         }
     }
 
+    const std::string_view lineBreak = lineBreakOf(fileText);
     std::string result(fileText.substr(0, insertAt.value_or(fileText.size())));
-    if (!result.empty() && result.back() != '\n')
-        result += '\n';
+    if (!result.empty() && result.back() != '\n' && result.back() != '\r')
+        result += lineBreak;
     if (!insertAt)
-        result += '[' + std::string(section) + "]\n";
-    result += entry + '\n';
+        result += '[' + std::string(section) + ']' + std::string(lineBreak);
+    result += entry + std::string(lineBreak);
     if (insertAt)
         result += fileText.substr(*insertAt);
     return result;

@@ -27,7 +27,8 @@ bool isStorableKey(std::string_view key);
 
 /// fileText with key set to value: the first line of the key is replaced, otherwise a line is
 /// added at the end of the section, otherwise the section is added at the end of the text. CR,
-/// LF and NUL in the value become blanks. key must be storable.
+/// LF and NUL in the value become blanks. LF, CR LF and a lone CR all end a line, and added lines
+/// end as the file's first line does. key must be storable.
 std::string withValue(std::string_view fileText, std::string_view section, std::string_view key,
                       std::string_view value);
 

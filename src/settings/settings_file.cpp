@@ -6,6 +6,7 @@
 
 #include "settings/file_replace.h"
 #include "settings/profile_text.h"
+#include "text/utf16.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -39,13 +40,35 @@ fs::path settingsFileIn(const fs::path &folder)
     return found.value_or(exact);
 }
 
+// Whether the path exists without a write bit: root may write it, but the user said no.
+bool isMarkedReadOnly(const fs::path &path)
+{
+    FileStatus status{};
+    return ::stat(path.c_str(), &status) == 0 && !hasWriteBit(status);
+}
+
 // A file the user made read-only is left alone, just as a read-only folder is.
 bool canWriteIn(const fs::path &folder, const fs::path &file)
 {
     const fs::path existingFolder = folder.empty() ? fs::path(".") : folder;
-    if (::access(existingFolder.c_str(), W_OK) != 0)
+    if (::access(existingFolder.c_str(), W_OK) != 0 || isMarkedReadOnly(existingFolder))
         return false;
-    return ::access(file.c_str(), W_OK) == 0 || errno == ENOENT;
+    if (::access(file.c_str(), W_OK) != 0 && errno != ENOENT)
+        return false;
+    return !isMarkedReadOnly(file);
+}
+
+// Creates the folder and those above it that are missing, unless the nearest one that exists
+// has no write bit (a home the user made read-only, which root would otherwise write in).
+void createFolders(const fs::path &folder)
+{
+    std::error_code error;
+    fs::path existing = folder;
+    while (existing.has_relative_path() && !fs::exists(existing, error))
+        existing = existing.parent_path();
+    if (isMarkedReadOnly(existing))
+        return;
+    fs::create_directories(folder, error);
 }
 
 // The base-directory convention: $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
@@ -89,13 +112,29 @@ Location locate(const fs::path &programFolder, SettingsFile::Fallback fallback)
     return {settingsFileIn(configFolder), std::move(programFile), true};
 }
 
+// The file's text as UTF-8: a file saved as UTF-16 is decoded whole, so its keys are found and
+// a write never adds UTF-8 lines to UTF-16 ones.
+std::optional<std::string> asUtf8(std::optional<std::string> text)
+{
+    if (text) {
+        if (std::optional<std::string> decoded = utf16ToUtf8(*text))
+            return decoded;
+    }
+    return text;
+}
+
 std::optional<std::string> settingsText(const Location &where)
 {
     std::optional<std::string> text = readFileText(where.file);
     if (!text && !where.startingFile.empty())
         text = readFileText(where.startingFile);
-    return text;
+    return asUtf8(std::move(text));
 }
+
+// After a write found the lock held for its whole wait, the writes that follow soon after try
+// the lock once without waiting, so a run of them (closing the window saves several) cannot add
+// up to a long freeze.
+constexpr std::chrono::seconds busyRetryQuiet{2};
 
 } // namespace
 
@@ -118,23 +157,54 @@ std::int32_t SettingsFile::readInt(std::string_view key, std::int32_t defaultVal
 
 void SettingsFile::write(std::string_view key, std::string_view value)
 {
+    fs::path file;
     try {
         if (!profile::isStorableKey(key))
             return;
         const Location where = locate(m_programFolder, m_fallback);
-        if (!where.writable)
+        file = where.file;
+        if (!where.writable) {
+            reportFailure(file);
             return;
-        // The user's configuration folder may not exist yet; the program folder does.
-        if (where.file.parent_path() != m_programFolder) {
-            std::error_code error;
-            fs::create_directories(where.file.parent_path(), error);
         }
-        replaceFileText(where.file, [&](const std::optional<std::string> &current) {
-            const std::optional<std::string> text = current ? current : settingsText(where);
-            return profile::withValue(text.value_or(std::string()), sectionName, key, value);
-        });
+        // The user's configuration folder may not exist yet; the program folder does.
+        if (where.file.parent_path() != m_programFolder)
+            createFolders(where.file.parent_path());
+        const auto now = std::chrono::steady_clock::now();
+        const bool quiet = m_lastBusy && now - *m_lastBusy < busyRetryQuiet;
+        // A UTF-16 file is written back whole as UTF-8 without its byte-order mark: every copy
+        // of the program reads UTF-8, older ones included, and no value is lost in converting.
+        const ReplaceResult result = replaceFileText(
+            where.file,
+            [&](const std::optional<std::string> &current) {
+                const std::optional<std::string> text =
+                    current ? asUtf8(current) : settingsText(where);
+                return profile::withValue(text.value_or(std::string()), sectionName, key, value);
+            },
+            quiet ? std::chrono::milliseconds(0) : lockWaitLimit);
+        m_lastBusy.reset();
+        if (result == ReplaceResult::Busy)
+            m_lastBusy = now;
+        else if (result == ReplaceResult::Failed)
+            reportFailure(where.file);
     } catch (...) {
-        // A setting that cannot be saved is lost quietly; the calculator carries on.
+        // A setting that cannot be saved is lost; the calculator carries on.
+        reportFailure(file);
+    }
+}
+
+void SettingsFile::reportFailure(const fs::path &file)
+{
+    if (m_failureReported || !m_report)
+        return;
+    m_failureReported = true;
+    try {
+        m_report(file.empty()
+                     ? "settings cannot be saved: neither XDG_CONFIG_HOME nor HOME names a "
+                       "folder for them; changes are not kept"
+                     : "settings cannot be saved to " + file.string() + "; changes are not kept");
+    } catch (...) {
+        // Not even a failing report may stop the calculator.
     }
 }
 

@@ -3,8 +3,10 @@
 
 #include "settings/settings_keys.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,8 +29,15 @@ public:
     std::string readText(std::string_view key, std::string_view defaultText) const;
     /// Profile-integer reading of the stored value, or defaultValue when missing or empty.
     std::int32_t readInt(std::string_view key, std::int32_t defaultValue) const;
-    /// Writes one key at once; failures are silent and leave the old file intact.
+    /// Writes one key at once; a failure leaves the old file intact. Another process holding
+    /// the settings folder's lock delays a write a fraction of a second at most; that write is
+    /// lost, and the next one tries again.
     void write(std::string_view key, std::string_view value);
+
+    /// Where a message goes (standard error, in the hosts) when the settings cannot be saved;
+    /// it is said once, at the first write that fails other than for a busy lock.
+    using FailureReport = std::function<void(const std::string &message)>;
+    void setFailureReport(FailureReport report) { m_report = std::move(report); }
 
     std::string read(const TextSetting &setting) const
     {
@@ -48,8 +57,13 @@ public:
     std::filesystem::path path() const;
 
 private:
+    void reportFailure(const std::filesystem::path &file);
+
     std::filesystem::path m_programFolder;
     Fallback m_fallback;
+    FailureReport m_report;
+    bool m_failureReported = false;
+    std::optional<std::chrono::steady_clock::time_point> m_lastBusy;
 };
 
 } // namespace sorba

@@ -2,8 +2,11 @@
 // should be, foreign owners, file-size limits, a full disk, killed writers and absurd contents.
 
 #include "settings/file_read.h"
+#include "settings/file_replace.h"
 #include "settings/settings_file.h"
+#include "support/quiet_platform.h"
 #include "support/settings_folder.h"
+#include "window/calculator.h"
 
 #include <charconv>
 #include <chrono>
@@ -299,6 +302,171 @@ TEST(SettingsFaultTest, RootLeavesTheUsersOwnershipAsItWas)
     }
 }
 
+// Another process holding the folder's lock, as anyone who can read the folder can: a child
+// that takes it, says so through a pipe and keeps it until it is killed.
+class LockHolder
+{
+public:
+    explicit LockHolder(const fs::path &folder)
+    {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        m_child = ::fork();
+        if (m_child == 0) {
+            const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+            if (fd >= 0 && ::flock(fd, LOCK_EX) == 0 && ::write(ready[1], "!", 1) == 1) {
+                ::alarm(30);
+                for (;;)
+                    ::pause();
+            }
+            ::_exit(1);
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        m_holding = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+    }
+    ~LockHolder() { release(); }
+    LockHolder(const LockHolder &) = delete;
+    LockHolder &operator=(const LockHolder &) = delete;
+
+    bool holding() const { return m_holding; }
+    void release()
+    {
+        if (m_child > 0) {
+            ::kill(m_child, SIGKILL);
+            ::waitpid(m_child, nullptr, 0);
+            m_child = -1;
+        }
+    }
+
+private:
+    pid_t m_child = -1;
+    bool m_holding = false;
+};
+
+template<typename Action> std::chrono::milliseconds timed(const Action &action)
+{
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 start);
+}
+
+// Not a measure of speed: only that a held lock can never hang the window. Without a bound each
+// of these would wait until the holder lets go, which here is never.
+constexpr auto hangBound = 2s;
+
+TEST(SettingsFaultTest, HeldLockFailsTheMenuWriteSoonAndTheNextWriteTriesAgain)
+{
+    const TempFolder folder;
+    const fs::path file = folder.path() / "SORBA.INI";
+    writeFile(file, "[SORBA]\nAtsNoA=0\n");
+    testing::QuietPlatform platform(folder.path());
+    SettingsFile settings(folder.path(), SettingsFile::Fallback::None);
+    std::vector<std::string> reports;
+    settings.setFailureReport([&](const std::string &message) { reports.push_back(message); });
+    Calculator calc(platform, settings);
+    calc.load();
+    auto &warningsOff = dynamic_cast<MenuItem &>(*calc.form.find("AAA(1)"));
+
+    LockHolder holder(folder.path());
+    ASSERT_TRUE(holder.holding());
+    EXPECT_LT(timed([&] { calc.chooseMenu(warningsOff); }), hangBound);
+    EXPECT_EQ(readFile(file), "[SORBA]\nAtsNoA=0\n");
+    // Writes right after one that waited in vain do not each wait again.
+    EXPECT_LT(timed([&] {
+                  for (int i = 0; i < 20; ++i)
+                      settings.write("FormTop", std::to_string(i));
+              }),
+              hangBound);
+    EXPECT_EQ(readFile(file), "[SORBA]\nAtsNoA=0\n");
+    EXPECT_EQ(namesIn(folder.path()), std::set<std::string>{"SORBA.INI"});
+    // A busy lock is no reason to say the settings cannot be saved.
+    EXPECT_TRUE(reports.empty());
+
+    holder.release();
+    calc.chooseMenu(warningsOff);
+    EXPECT_EQ(readFile(file), "[SORBA]\nAtsNoA=1\n");
+}
+
+TEST(SettingsFaultTest, HeldLockCannotHoldUpTheExit)
+{
+    const TempFolder folder;
+    const fs::path file = folder.path() / "SORBA.INI";
+    writeFile(file, "[SORBA]\nEndMem=1\n");
+    testing::QuietPlatform platform(folder.path());
+    SettingsFile settings(folder.path(), SettingsFile::Fallback::None);
+    Calculator calc(platform, settings);
+    calc.load();
+
+    LockHolder holder(folder.path());
+    ASSERT_TRUE(holder.holding());
+    // Closing writes the kept readout, the window's size and its places: every one of them.
+    EXPECT_LT(timed([&] { calc.close(); }), hangBound);
+    EXPECT_TRUE(calc.ended());
+    EXPECT_EQ(readFile(file), "[SORBA]\nEndMem=1\n");
+}
+
+// A file or folder without a write bit is the user's "do not write", and root obeys it too.
+TEST(SettingsFaultTest, ModeWithoutWriteBitsIsReadOnlyEvenForRoot)
+{
+    struct Row
+    {
+        int line;
+        std::optional<mode_t> fileMode; // none: no file yet
+        mode_t folderMode;
+        bool written;
+    };
+    const Row rows[] = {
+        {__LINE__, 0444, 0755, false},
+        {__LINE__, 0400, 0755, false},
+        {__LINE__, 0000, 0755, false},
+        {__LINE__, 0644, 0555, false},
+        {__LINE__, std::nullopt, 0555, false},
+        {__LINE__, 0644, 0500, false},
+        // One write bit is enough, whoever it is for.
+        {__LINE__, 0644, 0755, true},
+        {__LINE__, 0604, 0705, true},
+        {__LINE__, 0440 | 0002, 0755, true},
+        {__LINE__, std::nullopt, 0700, true},
+    };
+    for (const Row &row : rows) {
+        for (const bool throughLink : {false, true}) {
+            SCOPED_TRACE(std::to_string(row.line) + (throughLink ? " through a link" : ""));
+            const TempFolder temp;
+            const fs::path program = temp.path() / "program";
+            const fs::path data = throughLink ? temp.path() / "data" : program;
+            fs::create_directories(program);
+            fs::create_directories(data);
+            const fs::path file = data / "SORBA.INI";
+            if (throughLink)
+                fs::create_symlink(file, program / "SORBA.INI");
+            const std::string old = "[SORBA]\nFormTop=1\n";
+            if (row.fileMode) {
+                writeFile(file, old);
+                ASSERT_EQ(::chmod(file.c_str(), *row.fileMode), 0);
+            }
+            ASSERT_EQ(::chmod(data.c_str(), row.folderMode), 0);
+
+            SettingsFile(program, SettingsFile::Fallback::None).write("FormTop", "5");
+            // As the script host's inifile command writes.
+            const ReplaceResult replaced = replaceFileText(
+                program / "SORBA.INI", [](const std::optional<std::string> &) { return "x"; });
+
+            ::chmod(data.c_str(), 0755);
+            if (row.fileMode)
+                ::chmod(file.c_str(), 0644);
+            EXPECT_EQ(replaced == ReplaceResult::Replaced, row.written);
+            if (row.written)
+                EXPECT_EQ(readFile(file), "x");
+            else
+                EXPECT_EQ(readFile(file), row.fileMode ? std::optional(old) : std::nullopt);
+        }
+    }
+}
+
 TEST(SettingsFaultTest, FileSizeLimitFailsTheWriteAndTheProgramGoesOn)
 {
     const TempFolder folder;
@@ -494,8 +662,14 @@ TEST(SettingsFaultTest, TwoProcessesWritingAThousandKeysEachLoseNone)
     for (const char *prefix : {"A", "B"}) {
         const pid_t child = ::fork();
         if (child == 0) {
-            for (int i = 0; i < writesEach; ++i)
-                SettingsFile(folder.path()).write(prefix + std::to_string(i), std::to_string(i));
+            // A write that found the lock held too long is lost as a whole and said so by the
+            // key not being there; it is written again, as the program's next write would.
+            for (int i = 0; i < writesEach; ++i) {
+                const std::string key = prefix + std::to_string(i);
+                for (int attempt = 0; attempt < 20 && !SettingsFile(folder.path()).storedValue(key);
+                     ++attempt)
+                    SettingsFile(folder.path()).write(key, std::to_string(i));
+            }
             ::_exit(0);
         }
         children.push_back(child);

@@ -59,6 +59,18 @@ std::string repeated(std::string_view text, int count)
     return result;
 }
 
+// text as UTF-16 with its byte-order mark, as an editor saves it.
+std::string utf16(std::u16string_view text, bool littleEndian)
+{
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
 // Runs body in a child process; when the tests run as root the child first gives that up, so
 // permission bits bind it. Gives the child's exit status, 77 when privileges could not be dropped.
 int runWithoutRoot(const std::function<bool()> &body)
@@ -132,6 +144,21 @@ TEST(SettingsFileTest, ReadsValuesAsStored)
         {__LINE__, "[SORBA]\nA=1\n[X]\n[SORBA]\nFormTop=6\n", "FormTop", "6", "6", 6},
         // Line ends of other editors, and damage around the keys.
         {__LINE__, "[SORBA]\r\nFontDef=Gothic\r\n", "FontDef", "Gothic", "Gothic", 0},
+        {__LINE__, "[SORBA]\rFontDef=Gothic\rFormTop=3\r", "FontDef", "Gothic", "Gothic", 0},
+        {__LINE__, "[SORBA]\rFontDef=Gothic\rFormTop=3", "FormTop", "3", "3", 3},
+        {__LINE__, "[X]\rFormTop=4\r[SORBA]\n", "FormTop", std::nullopt, "Def", -7},
+        {__LINE__, "[SORBA]\n\r\r\nFormTop=5\r\r", "FormTop", "5", "5", 5},
+        // UTF-16 files with a byte-order mark, either byte order; a lone surrogate reads as U+FFFD
+        // and an odd last byte is dropped.
+        {__LINE__, utf16(u"[SORBA]\r\nFontDef=ＭＳ 明朝\r\n", true), "FontDef", "ＭＳ 明朝",
+         "ＭＳ 明朝", 0},
+        {__LINE__, utf16(u"[SORBA]\nFormTop=42\n", false), "FormTop", "42", "42", 42},
+        {__LINE__,
+         utf16(u"[SORBA]\nDumy=a"s + char16_t{0xD800} + u"b" + char16_t{0xDC00} + u"\n", true),
+         "Dumy", "a\uFFFDb\uFFFD", "a\uFFFDb\uFFFD", 0},
+        {__LINE__, utf16(u"[SORBA]\nDumy=𝄞", true) + 'x', "Dumy", "𝄞", "𝄞", 0},
+        {__LINE__, utf16(u"[SORBA]\nFormTop=7\n", false).substr(2), "FormTop", std::nullopt, "Def",
+         -7},
         {__LINE__, "\xEF\xBB\xBF[SORBA]\nFormTop=11\n", "FormTop", "11", "11", 11},
         {__LINE__, "[SORBA]\nFormTop=13", "FormTop", "13", "13", 13},
         {__LINE__, "[SORBA]\n\0\0\xFE=\0\nFormTop=12\0x\n"s, "FormTop", "12\0x"s, "12\0x"s, 12},
@@ -153,7 +180,7 @@ TEST(SettingsFileTest, WritesOneKeyAndKeepsEveryOtherLine)
     struct Row
     {
         int line;
-        std::optional<std::string_view> before;
+        std::optional<std::string> before;
         std::string_view key;
         std::string_view value;
         std::optional<std::string_view> after;
@@ -181,7 +208,20 @@ TEST(SettingsFileTest, WritesOneKeyAndKeepsEveryOtherLine)
         // Line ends and byte-order mark stay as they were.
         {__LINE__, "[SORBA]\r\nFormTop=1\r\nSizeW=2\r\n", "FormTop", "5",
          "[SORBA]\r\nFormTop=5\r\nSizeW=2\r\n"},
-        {__LINE__, "[SORBA]\r\nFormTop=1\r\n", "SizeW", "2", "[SORBA]\r\nFormTop=1\r\nSizeW=2\n"},
+        {__LINE__, "[SORBA]\r\nFormTop=1\r\n", "SizeW", "2", "[SORBA]\r\nFormTop=1\r\nSizeW=2\r\n"},
+        // A file of lone CRs gets lone CRs: its section is found, and a new one is added after a
+        // line end of its own kind.
+        {__LINE__, "[SORBA]\rFormTop=1\rSizeW=2\r", "FormTop", "5",
+         "[SORBA]\rFormTop=5\rSizeW=2\r"},
+        {__LINE__, "[SORBA]\rFormTop=1", "SizeW", "2", "[SORBA]\rFormTop=1\rSizeW=2\r"},
+        {__LINE__, "[Other]\rX=1\r", "FormTop", "5", "[Other]\rX=1\r[SORBA]\rFormTop=5\r"},
+        {__LINE__, "[SORBA]\r\rFormTop=1\r\n", "FormTop", "5", "[SORBA]\r\rFormTop=5\r\n"},
+        // A UTF-16 file, of either byte order, is written back whole as UTF-8 without its mark.
+        {__LINE__, utf16(u"[SORBA]\r\nFontDef=明朝\r\nSizeW=2\r\n", true), "SizeW", "3",
+         "[SORBA]\r\nFontDef=明朝\r\nSizeW=3\r\n"},
+        {__LINE__, utf16(u"[Other]\nX=𝄞\n", false), "FormTop", "5",
+         "[Other]\nX=𝄞\n[SORBA]\nFormTop=5\n"},
+        {__LINE__, utf16(u"", true), "FormTop", "5", "[SORBA]\nFormTop=5\n"},
         {__LINE__, "\xEF\xBB\xBF[SORBA]\nFormTop=1\n", "FormTop", "5",
          "\xEF\xBB\xBF[SORBA]\nFormTop=5\n"},
         // A value cannot break its line, and a key that could is not written at all.
@@ -345,6 +385,97 @@ TEST(SettingsFileTest, UnwritableProgramFolderFallsBackToUserConfig)
             EXPECT_EQ(namesIn(program), std::set<std::string>{"SORBA.INI"});
         }
         EXPECT_EQ(readFile(configFile), row.configFile);
+    }
+}
+
+// Settings that cannot be stored anywhere are said once, with the place, and the program goes
+// on with its defaults. The same rows hold as root: a folder without a write bit binds it too.
+TEST(SettingsFileTest, SettingsThatCannotBeSavedAreSaidOnceWithThePath)
+{
+    enum class Place {
+        Writable,
+        ConfigNamesAFile,
+        NoHome,
+        RelativeHome,
+        DanglingLink,
+        ReadOnlyHome,
+        ReadOnlyFile
+    };
+    struct Row
+    {
+        int line;
+        Place place;
+        std::string_view said; // in the message, after <temp>; empty: nothing is said
+    };
+    const Row rows[] = {
+        {__LINE__, Place::Writable, ""},
+        {__LINE__, Place::ConfigNamesAFile, "/plain/sorba/SORBA.INI"},
+        {__LINE__, Place::NoHome, "HOME"},
+        {__LINE__, Place::RelativeHome, "HOME"},
+        {__LINE__, Place::DanglingLink, "/program/SORBA.INI"},
+        {__LINE__, Place::ReadOnlyHome, "/home/.config/sorba/SORBA.INI"},
+        {__LINE__, Place::ReadOnlyFile, "/program/SORBA.INI"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.line);
+        const TempFolder temp;
+        const fs::path home = temp.path() / "home";
+        const fs::path program = temp.path() / "program";
+        fs::create_directory(home);
+        fs::create_directory(program);
+        writeFile(temp.path() / "plain", "");
+        std::optional<fs::path> homeValue = home;
+        std::optional<fs::path> configValue;
+        auto fallback = SettingsFile::Fallback::UserConfigFolderOnly;
+        switch (row.place) {
+        case Place::Writable:
+            break;
+        case Place::ConfigNamesAFile:
+            configValue = temp.path() / "plain";
+            break;
+        case Place::NoHome:
+            homeValue.reset();
+            break;
+        case Place::RelativeHome:
+            homeValue = "home";
+            break;
+        case Place::DanglingLink:
+            fallback = SettingsFile::Fallback::None;
+            fs::create_symlink(temp.path() / "missing" / "SORBA.INI", program / "SORBA.INI");
+            break;
+        case Place::ReadOnlyHome:
+            fs::permissions(home, fs::perms::owner_read | fs::perms::owner_exec);
+            break;
+        case Place::ReadOnlyFile:
+            fallback = SettingsFile::Fallback::None;
+            writeFile(program / "SORBA.INI", "[SORBA]\nFormTop=1\n");
+            fs::permissions(program / "SORBA.INI", fs::perms::owner_read);
+            break;
+        }
+        const EnvironmentVariable homeVariable("HOME", homeValue);
+        const EnvironmentVariable configVariable("XDG_CONFIG_HOME", configValue);
+
+        SettingsFile settings(program, fallback);
+        std::vector<std::string> said;
+        settings.setFailureReport([&](const std::string &message) { said.push_back(message); });
+        for (const std::string_view value : {"5", "6", "7"})
+            settings.write("FormTop", value);
+        fs::permissions(home, fs::perms::owner_all);
+
+        if (row.said.empty()) {
+            EXPECT_TRUE(said.empty());
+            EXPECT_EQ(settings.readInt("FormTop", -7), 7);
+            continue;
+        }
+        ASSERT_EQ(said.size(), 1U);
+        const std::string where = row.said.starts_with('/')
+                                      ? temp.path().string() + std::string(row.said)
+                                      : std::string(row.said);
+        EXPECT_NE(said.front().find(where), std::string::npos) << said.front();
+        // Defaults, or the file as it was: nothing of the writes was kept anywhere.
+        EXPECT_EQ(settings.readInt("FormTop", -7), row.place == Place::ReadOnlyFile ? 1 : -7);
+        EXPECT_FALSE(fs::exists(home / ".config"));
+        EXPECT_FALSE(fs::exists(temp.path() / "missing"));
     }
 }
 

@@ -58,7 +58,7 @@ int main(int argc, char **argv)
 
     int status = 0;
     {
-        sorba::script::ScriptRunner runner(std::cout, folder);
+        sorba::script::ScriptRunner runner(std::cout, std::cerr, folder);
         status = runner.run(script, std::cerr);
     }
     std::cout.flush();

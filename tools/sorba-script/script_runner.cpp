@@ -4,12 +4,12 @@
 #include "script_runner.h"
 
 #include "json_text.h"
+#include "settings/file_replace.h"
 #include "text/utf8.h"
 #include "window/inspect.h"
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 namespace sorba::script {
@@ -79,12 +79,17 @@ std::pair<VirtualKey, int> keyDownFor(char32_t character)
 
 } // namespace
 
-ScriptRunner::ScriptRunner(std::ostream &out, const std::filesystem::path &folder)
+ScriptRunner::ScriptRunner(std::ostream &out, std::ostream &err,
+                           const std::filesystem::path &folder)
     : m_out(out)
     , m_folder(folder)
     , m_platform(out, folder)
     , m_settings(folder, SettingsFile::Fallback::None)
-{}
+{
+    // Never into out: a transcript holds only what the protocol prints.
+    m_settings.setFailureReport(
+        [&err](const std::string &message) { err << "sorba-script: " << message << '\n'; });
+}
 
 Calculator &ScriptRunner::calc()
 {
@@ -298,24 +303,28 @@ void ScriptRunner::get(std::string_view path)
     m_out << path << " = " << jsonValue(*value) << '\n';
 }
 
+// Through the program's own reader: a pipe, a device or an endless file in the file's place
+// prints as no file rather than holding the script up.
 void ScriptRunner::printFile()
 {
-    std::ifstream file(m_settings.path(), std::ios::binary);
-    if (!file) {
+    const std::optional<std::string> text = readFileText(m_settings.path());
+    if (!text) {
         m_out << "--- SORBA.INI (none)\n";
         return;
     }
     m_out << "--- SORBA.INI\n";
+    std::istringstream lines(*text);
     std::string line;
-    while (std::getline(file, line))
+    while (std::getline(lines, line))
         m_out << line << '\n';
     m_out << "---\n";
 }
 
+// Through the program's own writer: a link stays a link, nothing but a regular file is replaced,
+// and a file the user made read-only stays as it is.
 void ScriptRunner::replaceFile(const std::string &text)
 {
-    std::ofstream file(m_settings.path(), std::ios::binary | std::ios::trunc);
-    file << text;
+    replaceFileText(m_settings.path(), [&](const std::optional<std::string> &) { return text; });
 }
 
 } // namespace sorba::script

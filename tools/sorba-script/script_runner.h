@@ -23,7 +23,8 @@ public:
 class ScriptRunner
 {
 public:
-    ScriptRunner(std::ostream &out, const std::filesystem::path &folder);
+    /// Events and output go to out, the protocol; a settings failure is said once on err.
+    ScriptRunner(std::ostream &out, std::ostream &err, const std::filesystem::path &folder);
 
     /// Runs every line; returns the exit status (0, or 2 after a bad line, reported on err).
     int run(std::istream &script, std::ostream &err);
