@@ -36,7 +36,7 @@ namespace {
 
 QString chooseJapaneseFamily()
 {
-    const QString desktop = QFontInfo(QApplication::font()).family();
+    QString desktop = QFontInfo(QApplication::font()).family();
     if (hasJapaneseGlyphs(desktop))
         return desktop;
     QString best;

@@ -44,6 +44,8 @@ void checkText(std::string_view fileText, std::string_view key, std::string_view
 {
     for (const std::string_view each : keys) {
         const std::optional<std::string> stored = found(fileText, each);
+        require(stored == referenceValue(fileText, each),
+                "a key reads as the reference reader has it");
         if (stored) {
             require(trimmed(*stored).starts_with(profile::textValue(*stored)),
                     "a text read is the trimmed value, or its start");

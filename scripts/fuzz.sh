@@ -5,12 +5,13 @@
 #                                                  60 by default; what a run learns is kept in
 #                                                  build-fuzz/corpus/TARGET for the next run
 #   scripts/fuzz.sh --merge [SECONDS] [TARGET...]  the same, then adds the inputs that reach new
-#                                                  code to the seeds in fuzz/corpus/TARGET
+#                                                  code to the target's seeds in fuzz/corpus
 #   scripts/fuzz.sh --ci                           20 s per target from the seeds alone, with a
 #                                                  fixed seed so that a finding comes back on rerun
 #
-# The seeds in fuzz/corpus are only read, never written, unless --merge is given. An input that
-# breaks a target is saved in build-fuzz/findings/TARGET/ and makes the script fail.
+# The seeds in fuzz/corpus are only read, never written, unless --merge is given; which folder
+# holds a target's seeds is written by fuzz/CMakeLists.txt into build-fuzz/fuzz/corpora.txt. An
+# input that breaks a target is saved in build-fuzz/findings/TARGET/ and makes the script fail.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,19 +33,25 @@ if [[ "${1:-}" =~ ^[0-9]+$ ]]; then
     shift
 fi
 
+scripts/build.sh fuzz >/dev/null
+
+declare -A seeds_of=()
+all_targets=()
+while read -r name folder; do
+    seeds_of[$name]=$folder
+    all_targets+=("$name")
+done <build-fuzz/fuzz/corpora.txt
+
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    for corpus in fuzz/corpus/*/; do
-        targets+=("$(basename "$corpus")")
-    done
+    targets=("${all_targets[@]}")
 fi
-
-scripts/build.sh fuzz >/dev/null
 
 failed=()
 for target in "${targets[@]}"; do
     binary=build-fuzz/fuzz/fuzz_$target
-    if [ ! -x "$binary" ] || [ ! -d "fuzz/corpus/$target" ]; then
+    seeds=${seeds_of[$target]:-}
+    if [ ! -x "$binary" ] || [ -z "$seeds" ] || [ ! -d "$seeds" ]; then
         echo "fuzz.sh: no target $target (see fuzz/CMakeLists.txt)" >&2
         exit 2
     fi
@@ -64,7 +71,7 @@ for target in "${targets[@]}"; do
     echo "== $target: $seconds s"
     # New inputs go to the first folder only; the seeds are read from the second.
     if ! "$binary" "${seed[@]}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix="$findings/" "$work" "fuzz/corpus/$target" \
+        -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$seeds" \
         >"$findings/last-run.log" 2>&1; then
         failed+=("$target")
         grep -E 'property failed|ERROR|SUMMARY|runtime error|Test unit written' \
@@ -73,7 +80,7 @@ for target in "${targets[@]}"; do
     grep -E '^stat::number_of_executed_units|^Done' "$findings/last-run.log" || true
 
     if [ "$mode" = merge ]; then
-        "$binary" -merge=1 "fuzz/corpus/$target" "$work" >"$findings/merge.log" 2>&1
+        "$binary" -merge=1 "$seeds" "$work" >"$findings/merge.log" 2>&1
     fi
     if [ "$mode" = ci ]; then
         rm -rf "$work"

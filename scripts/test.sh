@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test: the CI build (the developer build with
-# the format check, clang-tidy over the core, the installed program and the Debian package),
-# then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# the format check, clang-tidy over src/, app/ and tools/, the installed program and the Debian
+# package), then the same suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

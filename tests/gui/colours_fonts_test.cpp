@@ -103,7 +103,6 @@ class ColoursFontsTest : public QObject
 private slots:
     void colourDialogAnswered();
     void cancelledDialogKeepsASystemColour();
-    void coloursConvertExactly();
     void chooserWorkedWithKeys();
     void cancelKeepsThePreview();
     void chooserLoadsAfreshAtItsStoredPlace();
@@ -145,26 +144,6 @@ void ColoursFontsTest::cancelledDialogKeepsASystemColour()
              QApplication::palette().color(QPalette::Active, QPalette::Button));
     QCOMPARE(s.calc.form.Readout.backColor, sorba::Colour(0x8000000F));
     QVERIFY(s.settingsText().contains(u"MColor=-2147483633"_s));
-}
-
-void ColoursFontsTest::coloursConvertExactly()
-{
-    const QPalette palette = QApplication::palette();
-    // Every value of each byte, alone and beside the others' extremes.
-    for (sorba::Colour byte = 0; byte <= 0xFF; ++byte) {
-        for (const sorba::Colour rest : {sorba::Colour(0), sorba::Colour(0xFFFFFF)}) {
-            for (const int shift : {0, 8, 16}) {
-                const sorba::Colour colour =
-                    (rest & ~(sorba::Colour(0xFF) << shift)) | (byte << shift);
-                QCOMPARE(fromQColor(toQColor(colour, palette)), colour);
-            }
-        }
-    }
-    QCOMPARE(toQColor(0x000000FF, palette), QColor(255, 0, 0));
-    QCOMPARE(toQColor(0x00FF0000, palette), QColor(0, 0, 255));
-    // A colour the dialog hands back in another model still has its 8-bit channels.
-    QCOMPARE(fromQColor(QColor(0x12, 0x34, 0x56).toHsv()), sorba::Colour(0x563412));
-    QCOMPARE(toQColor(0x80000005, palette), palette.color(QPalette::Active, QPalette::Base));
 }
 
 void ColoursFontsTest::chooserWorkedWithKeys()

@@ -2,7 +2,6 @@
 // real key events under Qt's offscreen platform.
 
 #include "gui_session.h"
-#include "key_translation.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -12,8 +11,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
-
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -70,9 +67,6 @@ private slots:
     void escClosesAndStoresTheReadout();
     void closeBoxRunsTheUnload();
     void dragSnapsToTheHeightBands();
-    void sizeAfterDragKeepsTheModelWithinOnePixel();
-    void translatesKeys_data();
-    void translatesKeys();
 };
 
 void MainWindowTest::calculatesFromKeys()
@@ -278,86 +272,6 @@ void MainWindowTest::dragSnapsToTheHeightBands()
     dragTo(2500);
     QTest::keyClick(&s.window, Qt::Key_1);
     QCOMPARE(s.calc.form.window.height(), 1800);
-}
-
-void MainWindowTest::sizeAfterDragKeepsTheModelWithinOnePixel()
-{
-    // At 144 dots per inch the small band's 1356 twips show as 136 pixels, which read back as
-    // 1360 twips, a height of the middle band: only the one-pixel rule keeps the band.
-    const TwipsScale scale{144, 144};
-    const TwipsSize small{1356, 4400};
-    QCOMPARE(scale.toPixels(small.height, small.width), QSize(440, 136));
-    QCOMPARE(sizeAfterDrag(QSize(440, 136), small, scale), std::nullopt);
-    QCOMPARE(sizeAfterDrag(QSize(441, 135), small, scale), std::nullopt);
-    QCOMPARE(sizeAfterDrag(QSize(440, 140), small, scale), (TwipsSize{1400, 4400}));
-    QCOMPARE(sizeAfterDrag(QSize(500, 137), small, scale), (TwipsSize{1356, 5000}));
-    QCOMPARE(sizeAfterDrag(QSize(300, 100), small, scale), (TwipsSize{1000, 3000}));
-    // Absurd sizes and places from either side end at the twips range, ±2^24, not past an int.
-    constexpr int most = std::numeric_limits<int>::max();
-    constexpr int least = std::numeric_limits<int>::min();
-    QCOMPARE(sizeAfterDrag(QSize(most, least), small, scale), (TwipsSize{-16777216, 16777216}));
-    QCOMPARE(scale.toPixels(least, most), QSize(16777216, -16777216));
-    QCOMPARE(scale.toTwipsX(least), -16777216);
-    QCOMPARE(scale.toPixels(most, least, most, most), QRect(16777216, -16777216, 0, 16777216));
-}
-
-void MainWindowTest::translatesKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("keyCode");
-    QTest::addColumn<int>("mask");
-    QTest::addColumn<QString>("characters");
-    QTest::addColumn<bool>("leaveToMenus");
-
-    const Qt::KeyboardModifiers none;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
-                                  << u"\r"_s << 13 << 0 << u"\r"_s << false;
-    QTest::newRow("keypad digit") << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::KeypadModifier)
-                                  << u"5"_s << 101 << 0 << u"5"_s << false;
-    QTest::newRow("keypad times") << int(Qt::Key_Asterisk)
-                                  << Qt::KeyboardModifiers(Qt::KeypadModifier) << u"*"_s << 106 << 0
-                                  << u"*"_s << false;
-    QTest::newRow("shifted letter") << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::ShiftModifier)
-                                    << u"M"_s << 77 << 1 << u"M"_s << false;
-    QTest::newRow("layout decides")
-        << int(Qt::Key_Percent) << Qt::KeyboardModifiers(Qt::ShiftModifier) << u"%"_s << 53 << 1
-        << u"%"_s << false;
-    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                            << QString() << 67 << 2 << u"\x03"_s << false;
-    QTest::newRow("Ctrl+H") << int(Qt::Key_H) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                            << u"\b"_s << 72 << 2 << u"\b"_s << false;
-    QTest::newRow("Alt+E") << int(Qt::Key_E) << Qt::KeyboardModifiers(Qt::AltModifier) << u"e"_s
-                           << 69 << 4 << QString() << true;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << none << u"\x1b"_s << 27 << 0 << u"\x1b"_s
-                         << false;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << QString() << 8 << 0 << u"\b"_s
-                               << false;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << u"\x7f"_s << 46 << 0 << QString()
-                            << false;
-    QTest::newRow("yen key") << int(Qt::Key_yen) << none << u"\u00a5"_s << 220 << 0 << u"\\"_s
-                             << false;
-    QTest::newRow("Japanese") << int(Qt::Key_unknown) << none << u"あ"_s << 0 << 0 << u"あ"_s
-                              << false;
-}
-
-void MainWindowTest::translatesKeys()
-{
-    QFETCH(int, key);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(QString, text);
-    QFETCH(int, keyCode);
-    QFETCH(int, mask);
-    QFETCH(QString, characters);
-    QFETCH(bool, leaveToMenus);
-
-    const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-    const KeyStroke stroke = translateKey(event);
-    QCOMPARE(stroke.keyCode, keyCode);
-    QCOMPARE(stroke.modifierMask, mask);
-    QCOMPARE(QString::fromStdU32String(stroke.characters), characters);
-    QCOMPARE(stroke.leaveToMenus, leaveToMenus);
 }
 
 QTEST_MAIN(MainWindowTest)

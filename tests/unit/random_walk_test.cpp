@@ -15,6 +15,8 @@ namespace sorba {
 namespace {
 
 constexpr std::u32string_view typedKeys = U"0123456789.+-*/=xX%]\\cCzaqmtshrMTSHR \b\r?";
+// The keys that complete an operator: "%" and "]" through the Enter they post.
+constexpr std::u32string_view operatorKeys = U"+-*/=xX%]\r";
 
 constexpr std::string_view menuNames[] = {
     "All_Cancel",  "Text_Mem", "Text_PlsMem", "Text_TakeMem", "Mem_PlsText", "Mem_TakeText",
@@ -61,6 +63,7 @@ public:
 
     void step()
     {
+        char32_t typed = 0;
         switch (pick(10)) {
         case 0:
             chooseMenu();
@@ -81,19 +84,26 @@ public:
             m_platform.clipboard = std::string(clipboardTexts[pick(std::size(clipboardTexts))]);
             break;
         default:
-            type(typedKeys[pick(typedKeys.size())]);
+            typed = typedKeys[pick(typedKeys.size())];
+            type(typed);
             break;
         }
         m_platform.postedEnters.deliver(*m_calc);
-        if (m_platform.ended)
+        if (m_platform.ended) {
             start();
+            return;
+        }
+        // However many operands memory recalls counted before, an operator leaves one, or none
+        // when a leading minus waits for the first number.
+        if (operatorKeys.find(typed) != std::u32string_view::npos) {
+            ASSERT_LE(m_calc->state.operandCount, 1) << char(typed);
+        }
     }
 
     void checkInvariants() const
     {
         const Calculator &calc = *m_calc;
         ASSERT_TRUE(std::isfinite(calc.state.accumulator)) << calc.readout();
-        ASSERT_GE(calc.state.operandCount, 0);
         ASSERT_FALSE(calc.readout().empty());
         const int height = calc.form.window.height();
         const int width = calc.form.window.width();

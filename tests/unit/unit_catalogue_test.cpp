@@ -1,5 +1,5 @@
 // The unit catalogue walked rule by rule through the converter panel of a real calculator, the
-// factors checked against their reverse pairs, and the readouts the panel must leave alone.
+// factors checked against the units' definitions, and the readouts the panel must leave alone.
 
 #include "model/platform.h"
 #include "support/quiet_platform.h"
@@ -10,8 +10,11 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
-#include <vector>
+#include <string_view>
+#include <tuple>
 
 namespace sorba {
 namespace {
@@ -51,229 +54,283 @@ protected:
     Calculator m_calc;
 };
 
-std::string ruleName(const ConversionRule &rule)
-{
-    std::string name(categoryEntry(rule.category).caption);
-    name += " Option" + std::to_string(rule.unitButton);
-    name += " → Check" + std::to_string(checkBoxNumber(rule.target));
-    name += " ";
-    name += rule.targetCaption;
-    return name;
-}
+using enum UnitCategory;
+using enum TargetBox;
 
-struct OneRow
+struct RuleRow
 {
     int line;
     UnitCategory category;
     int unitButton;
+    std::string_view unit; // the unit button's caption
     TargetBox box;
-    std::string_view one; // what 1 converts to: the factor as the readout shows it, and the unit
+    std::string_view target; // the target box's caption
+    std::string_view one;    // what 1 converts to: the factor as the readout shows it, and the unit
 };
 
-// One row for each rule, in the catalogue's order. 平方里 to 平方km is 3.9273 squared, and 貫 to
-// 米トン is 0.0036908 and then 1.12.
+// One row for each way to convert, in the panel's order. 平方里 to 平方km is 3.9273 squared, and
+// 貫 to 米トン is 0.0036908 and then 1.12.
+constexpr RuleRow ruleRows[] = {
+    {__LINE__, Length, 1, "ｃｍ", Check1, "寸", "0.33寸"},
+    {__LINE__, Length, 1, "ｃｍ", Check2, "インチ", "0.3937in"},
+    {__LINE__, Length, 2, "ｍ", Check1, "尺", "3.3尺"},
+    {__LINE__, Length, 2, "ｍ", Check2, "フィート", "3.2808ft"},
+    {__LINE__, Length, 2, "ｍ", Check3, "ヤード", "1.0936yd"},
+    {__LINE__, Length, 3, "ｋｍ", Check1, "里", "0.25463里"},
+    {__LINE__, Length, 3, "ｋｍ", Check2, "マイル", "0.62137mile"},
+    {__LINE__, Length, 4, "寸", Check1, "ｃｍ", "3.0303ｃｍ"},
+    {__LINE__, Length, 4, "寸", Check2, "インチ", "1.193in"},
+    {__LINE__, Length, 5, "尺", Check1, "ｍ", "0.30303ｍ"},
+    {__LINE__, Length, 5, "尺", Check2, "フィート", "0.99419ft"},
+    {__LINE__, Length, 5, "尺", Check3, "ヤード", "0.3314yd"},
+    {__LINE__, Length, 6, "里", Check1, "ｋｍ", "3.9273ｋｍ"},
+    {__LINE__, Length, 6, "里", Check2, "マイル", "2.4403mile"},
+    {__LINE__, Length, 7, "インチ", Check1, "ｃｍ", "2.54ｃｍ"},
+    {__LINE__, Length, 7, "インチ", Check2, "寸", "0.8382寸"},
+    {__LINE__, Length, 8, "フィート", Check1, "ｍ", "0.3048ｍ"},
+    {__LINE__, Length, 8, "フィート", Check2, "尺", "1.0058尺"},
+    {__LINE__, Length, 8, "フィート", Check3, "ヤード", "0.33333yd"},
+    {__LINE__, Length, 9, "ヤード", Check1, "ｍ", "0.9144ｍ"},
+    {__LINE__, Length, 9, "ヤード", Check2, "尺", "3.0175尺"},
+    {__LINE__, Length, 9, "ヤード", Check3, "フィート", "3.ft"},
+    {__LINE__, Length, 10, "マイル", Check1, "ｋｍ", "1.6093ｋｍ"},
+    {__LINE__, Length, 10, "マイル", Check2, "里", "0.40979里"},
+    {__LINE__, Weight, 1, "ｇ", Check1, "匁", "0.26667匁"},
+    {__LINE__, Weight, 1, "ｇ", Check2, "オンス", "0.035274ｵﾝｽ"},
+    {__LINE__, Weight, 2, "ｋｇ", Check1, "斤", "1.6667斤"},
+    {__LINE__, Weight, 2, "ｋｇ", Check2, "貫", "0.26667貫"},
+    {__LINE__, Weight, 3, "トン", Check1, "貫", "266.67貫"},
+    {__LINE__, Weight, 3, "トン", Check2, "英トン", "0.98421英ｔ"},
+    {__LINE__, Weight, 3, "トン", Check3, "米トン", "1.1023米ｔ"},
+    {__LINE__, Weight, 4, "匁", Check1, "ｇ", "3.75g"},
+    {__LINE__, Weight, 4, "匁", Check2, "オンス", "0.13228ｵﾝｽ"},
+    {__LINE__, Weight, 5, "斤", Check1, "ｋｇ", "0.6kg"},
+    {__LINE__, Weight, 5, "斤", Check2, "貫", "0.16貫"},
+    {__LINE__, Weight, 6, "貫", Check1, "ｋｇ", "3.75kg"},
+    {__LINE__, Weight, 6, "貫", Check2, "斤", "6.25斤"},
+    {__LINE__, Weight, 6, "貫", Check3, "トン", "0.00375ｔ"},
+    {__LINE__, Weight, 6, "貫", Check8, "英トン", "0.0036908英ｔ"},
+    {__LINE__, Weight, 6, "貫", Check9, "米トン", "0.004133696米ｔ"},
+    {__LINE__, Weight, 7, "オンス", Check1, "ｇ", "28.35g"},
+    {__LINE__, Weight, 7, "オンス", Check2, "匁", "7.5599匁"},
+    {__LINE__, Weight, 8, "トン(英)", Check1, "トン", "1.016ｔ"},
+    {__LINE__, Weight, 8, "トン(英)", Check2, "貫", "270.95貫"},
+    {__LINE__, Weight, 8, "トン(英)", Check3, "米トン", "1.12米ｔ"},
+    {__LINE__, Weight, 9, "トン(米)", Check1, "トン", "0.90718ｔ"},
+    {__LINE__, Weight, 9, "トン(米)", Check2, "貫", "241.92貫"},
+    {__LINE__, Weight, 9, "トン(米)", Check3, "英トン", "0.89286英ｔ"},
+    {__LINE__, Area, 1, "平方ｃｍ", Check1, "平方寸", "0.1089平方寸"},
+    {__LINE__, Area, 1, "平方ｃｍ", Check2, "平方インチ", "0.155平方in"},
+    {__LINE__, Area, 2, "平方ｍ", Check1, "坪", "0.3025坪"},
+    {__LINE__, Area, 2, "平方ｍ", Check2, "平方フィート", "10.764平方ft"},
+    {__LINE__, Area, 2, "平方ｍ", Check3, "平方ヤード", "1.196平方yd"},
+    {__LINE__, Area, 3, "平方ｋｍ", Check1, "平方里", "0.064836平方里"},
+    {__LINE__, Area, 3, "平方ｋｍ", Check2, "エーカー", "247.11ｴｰｶｰ"},
+    {__LINE__, Area, 3, "平方ｋｍ", Check3, "平方マイル", "0.3861平方mile"},
+    {__LINE__, Area, 4, "平方寸", Check1, "平方ｃｍ", "9.1827平方cm"},
+    {__LINE__, Area, 4, "平方寸", Check2, "平方インチ", "1.4233平方in"},
+    {__LINE__, Area, 5, "坪", Check1, "平方ｍ", "3.3058㎡"},
+    {__LINE__, Area, 5, "坪", Check2, "平方フィート", "35.5832平方ft"},
+    {__LINE__, Area, 5, "坪", Check3, "平方ヤード", "3.9537平方yd"},
+    {__LINE__, Area, 6, "平方里", Check1, "平方ｋｍ", "15.42368529平方km"},
+    {__LINE__, Area, 6, "平方里", Check2, "エーカー", "3,811.2ｴｰｶｰ"},
+    {__LINE__, Area, 6, "平方里", Check3, "平方マイル", "5.95504平方mile"},
+    {__LINE__, Area, 7, "平方インチ", Check1, "平方ｃｍ", "6.4516平方cm"},
+    {__LINE__, Area, 7, "平方インチ", Check2, "平方寸", "0.70258平方寸"},
+    {__LINE__, Area, 8, "平方フィート", Check1, "平方ｍ", "0.092903㎡"},
+    {__LINE__, Area, 8, "平方フィート", Check2, "坪", "0.028103坪"},
+    {__LINE__, Area, 8, "平方フィート", Check3, "平方ヤード", "0.11111平方yd"},
+    {__LINE__, Area, 9, "エーカー", Check1, "平方ｋｍ", "0.0040469平方km"},
+    {__LINE__, Area, 9, "エーカー", Check2, "平方里", "0.00026238平方里"},
+    {__LINE__, Area, 9, "エーカー", Check3, "平方マイル", "0.0015625平方mile"},
+    {__LINE__, Area, 10, "平方ヤード", Check1, "平方ｍ", "0.83613㎡"},
+    {__LINE__, Area, 10, "平方ヤード", Check2, "坪", "0.25293坪"},
+    {__LINE__, Area, 10, "平方ヤード", Check3, "平方フィート", "9.平方ft"},
+    {__LINE__, Area, 11, "平方マイル", Check1, "平方ｋｍ", "2.59平方km"},
+    {__LINE__, Area, 11, "平方マイル", Check2, "平方里", "0.16793平方里"},
+    {__LINE__, Area, 11, "平方マイル", Check3, "エーカー", "640.ｴｰｶｰ"},
+    {__LINE__, Volume, 1, "立方メートル", Check1, "立方坪", "0.16638立方坪"},
+    {__LINE__, Volume, 1, "立方メートル", Check2, "立方フィート", "35.315立方ft"},
+    {__LINE__, Volume, 1, "立方メートル", Check3, "立方ヤード", "1.308立方yd"},
+    {__LINE__, Volume, 2, "リットル", Check1, "升", "0.55437升"},
+    {__LINE__, Volume, 2, "リットル", Check2, "米ガロン", "0.26418米ｶﾞﾛﾝ"},
+    {__LINE__, Volume, 2, "リットル", Check3, "英ガロン", "0.21998英ｶﾞﾛﾝ"},
+    {__LINE__, Volume, 3, "立方坪", Check1, "立方メートル", "6.0105立方m"},
+    {__LINE__, Volume, 3, "立方坪", Check2, "立方フィート", "212.26立方ft"},
+    {__LINE__, Volume, 3, "立方坪", Check3, "立方ヤード", "7.8615立方yd"},
+    {__LINE__, Volume, 4, "升", Check1, "リットル", "1.8039l"},
+    {__LINE__, Volume, 4, "升", Check2, "米ガロン", "0.47654米ｶﾞﾛﾝ"},
+    {__LINE__, Volume, 4, "升", Check3, "英ガロン", "0.3968英ｶﾞﾛﾝ"},
+    {__LINE__, Volume, 5, "立方フィート", Check1, "立方ｍ", "0.028317立方m"},
+    {__LINE__, Volume, 5, "立方フィート", Check2, "立方坪", "0.0047112立方坪"},
+    {__LINE__, Volume, 5, "立方フィート", Check3, "立方ヤード", "0.037037立方yd"},
+    {__LINE__, Volume, 6, "米ガロン", Check1, "リットル", "3.7853l"},
+    {__LINE__, Volume, 6, "米ガロン", Check2, "升", "2.0985升"},
+    {__LINE__, Volume, 6, "米ガロン", Check3, "英ガロン", "0.832701英ｶﾞﾛﾝ"},
+    {__LINE__, Volume, 7, "立方ヤード", Check1, "立方ｍ", "0.76455立方m"},
+    {__LINE__, Volume, 7, "立方ヤード", Check2, "立方坪", "0.1272立方坪"},
+    {__LINE__, Volume, 7, "立方ヤード", Check3, "立方フィート", "27.立方ft"},
+    {__LINE__, Volume, 8, "英ガロン", Check1, "リットル", "4.546l"},
+    {__LINE__, Volume, 8, "英ガロン", Check2, "升", "2.5201升"},
+    {__LINE__, Volume, 8, "英ガロン", Check3, "米ガロン", "1.2009米ｶﾞﾛﾝ"},
+};
+
+// The unit text the readout shows after the number.
+std::string_view unitTextOf(std::string_view converted)
+{
+    return converted.substr(converted.find_first_not_of("0123456789.,"));
+}
+
 TEST_F(UnitPanelTest, EveryRuleConvertsOneZeroAndMinusOne)
 {
-    using enum UnitCategory;
-    const OneRow rows[] = {
-        {__LINE__, Length, 1, TargetBox::Check1, "0.33寸"},
-        {__LINE__, Length, 1, TargetBox::Check2, "0.3937in"},
-        {__LINE__, Length, 2, TargetBox::Check1, "3.3尺"},
-        {__LINE__, Length, 2, TargetBox::Check2, "3.2808ft"},
-        {__LINE__, Length, 2, TargetBox::Check3, "1.0936yd"},
-        {__LINE__, Length, 3, TargetBox::Check1, "0.25463里"},
-        {__LINE__, Length, 3, TargetBox::Check2, "0.62137mile"},
-        {__LINE__, Length, 4, TargetBox::Check1, "3.0303ｃｍ"},
-        {__LINE__, Length, 4, TargetBox::Check2, "1.193in"},
-        {__LINE__, Length, 5, TargetBox::Check1, "0.30303ｍ"},
-        {__LINE__, Length, 5, TargetBox::Check2, "0.99419ft"},
-        {__LINE__, Length, 5, TargetBox::Check3, "0.3314yd"},
-        {__LINE__, Length, 6, TargetBox::Check1, "3.9273ｋｍ"},
-        {__LINE__, Length, 6, TargetBox::Check2, "2.4403mile"},
-        {__LINE__, Length, 7, TargetBox::Check1, "2.54ｃｍ"},
-        {__LINE__, Length, 7, TargetBox::Check2, "0.8382寸"},
-        {__LINE__, Length, 8, TargetBox::Check1, "0.3048ｍ"},
-        {__LINE__, Length, 8, TargetBox::Check2, "1.0058尺"},
-        {__LINE__, Length, 8, TargetBox::Check3, "0.33333yd"},
-        {__LINE__, Length, 9, TargetBox::Check1, "0.9144ｍ"},
-        {__LINE__, Length, 9, TargetBox::Check2, "3.0175尺"},
-        {__LINE__, Length, 9, TargetBox::Check3, "3.ft"},
-        {__LINE__, Length, 10, TargetBox::Check1, "1.6093ｋｍ"},
-        {__LINE__, Length, 10, TargetBox::Check2, "0.40979里"},
-        {__LINE__, Weight, 1, TargetBox::Check1, "0.26667匁"},
-        {__LINE__, Weight, 1, TargetBox::Check2, "0.035274ｵﾝｽ"},
-        {__LINE__, Weight, 2, TargetBox::Check1, "1.6667斤"},
-        {__LINE__, Weight, 2, TargetBox::Check2, "0.26667貫"},
-        {__LINE__, Weight, 3, TargetBox::Check1, "266.67貫"},
-        {__LINE__, Weight, 3, TargetBox::Check2, "0.98421英ｔ"},
-        {__LINE__, Weight, 3, TargetBox::Check3, "1.1023米ｔ"},
-        {__LINE__, Weight, 4, TargetBox::Check1, "3.75g"},
-        {__LINE__, Weight, 4, TargetBox::Check2, "0.13228ｵﾝｽ"},
-        {__LINE__, Weight, 5, TargetBox::Check1, "0.6kg"},
-        {__LINE__, Weight, 5, TargetBox::Check2, "0.16貫"},
-        {__LINE__, Weight, 6, TargetBox::Check1, "3.75kg"},
-        {__LINE__, Weight, 6, TargetBox::Check2, "6.25斤"},
-        {__LINE__, Weight, 6, TargetBox::Check3, "0.00375ｔ"},
-        {__LINE__, Weight, 6, TargetBox::Check8, "0.0036908英ｔ"},
-        {__LINE__, Weight, 6, TargetBox::Check9, "0.004133696米ｔ"},
-        {__LINE__, Weight, 7, TargetBox::Check1, "28.35g"},
-        {__LINE__, Weight, 7, TargetBox::Check2, "7.5599匁"},
-        {__LINE__, Weight, 8, TargetBox::Check1, "1.016ｔ"},
-        {__LINE__, Weight, 8, TargetBox::Check2, "270.95貫"},
-        {__LINE__, Weight, 8, TargetBox::Check3, "1.12米ｔ"},
-        {__LINE__, Weight, 9, TargetBox::Check1, "0.90718ｔ"},
-        {__LINE__, Weight, 9, TargetBox::Check2, "241.92貫"},
-        {__LINE__, Weight, 9, TargetBox::Check3, "0.89286英ｔ"},
-        {__LINE__, Area, 1, TargetBox::Check1, "0.1089平方寸"},
-        {__LINE__, Area, 1, TargetBox::Check2, "0.155平方in"},
-        {__LINE__, Area, 2, TargetBox::Check1, "0.3025坪"},
-        {__LINE__, Area, 2, TargetBox::Check2, "10.764平方ft"},
-        {__LINE__, Area, 2, TargetBox::Check3, "1.196平方yd"},
-        {__LINE__, Area, 3, TargetBox::Check1, "0.064836平方里"},
-        {__LINE__, Area, 3, TargetBox::Check2, "247.11ｴｰｶｰ"},
-        {__LINE__, Area, 3, TargetBox::Check3, "0.3861平方mile"},
-        {__LINE__, Area, 4, TargetBox::Check1, "9.1827平方cm"},
-        {__LINE__, Area, 4, TargetBox::Check2, "1.4233平方in"},
-        {__LINE__, Area, 5, TargetBox::Check1, "3.3058㎡"},
-        {__LINE__, Area, 5, TargetBox::Check2, "35.5832平方ft"},
-        {__LINE__, Area, 5, TargetBox::Check3, "3.9537平方yd"},
-        {__LINE__, Area, 6, TargetBox::Check1, "15.42368529平方km"},
-        {__LINE__, Area, 6, TargetBox::Check2, "3,811.2ｴｰｶｰ"},
-        {__LINE__, Area, 6, TargetBox::Check3, "5.95504平方mile"},
-        {__LINE__, Area, 7, TargetBox::Check1, "6.4516平方cm"},
-        {__LINE__, Area, 7, TargetBox::Check2, "0.70258平方寸"},
-        {__LINE__, Area, 8, TargetBox::Check1, "0.092903㎡"},
-        {__LINE__, Area, 8, TargetBox::Check2, "0.028103坪"},
-        {__LINE__, Area, 8, TargetBox::Check3, "0.11111平方yd"},
-        {__LINE__, Area, 9, TargetBox::Check1, "0.0040469平方km"},
-        {__LINE__, Area, 9, TargetBox::Check2, "0.00026238平方里"},
-        {__LINE__, Area, 9, TargetBox::Check3, "0.0015625平方mile"},
-        {__LINE__, Area, 10, TargetBox::Check1, "0.83613㎡"},
-        {__LINE__, Area, 10, TargetBox::Check2, "0.25293坪"},
-        {__LINE__, Area, 10, TargetBox::Check3, "9.平方ft"},
-        {__LINE__, Area, 11, TargetBox::Check1, "2.59平方km"},
-        {__LINE__, Area, 11, TargetBox::Check2, "0.16793平方里"},
-        {__LINE__, Area, 11, TargetBox::Check3, "640.ｴｰｶｰ"},
-        {__LINE__, Volume, 1, TargetBox::Check1, "0.16638立方坪"},
-        {__LINE__, Volume, 1, TargetBox::Check2, "35.315立方ft"},
-        {__LINE__, Volume, 1, TargetBox::Check3, "1.308立方yd"},
-        {__LINE__, Volume, 2, TargetBox::Check1, "0.55437升"},
-        {__LINE__, Volume, 2, TargetBox::Check2, "0.26418米ｶﾞﾛﾝ"},
-        {__LINE__, Volume, 2, TargetBox::Check3, "0.21998英ｶﾞﾛﾝ"},
-        {__LINE__, Volume, 3, TargetBox::Check1, "6.0105立方m"},
-        {__LINE__, Volume, 3, TargetBox::Check2, "212.26立方ft"},
-        {__LINE__, Volume, 3, TargetBox::Check3, "7.8615立方yd"},
-        {__LINE__, Volume, 4, TargetBox::Check1, "1.8039l"},
-        {__LINE__, Volume, 4, TargetBox::Check2, "0.47654米ｶﾞﾛﾝ"},
-        {__LINE__, Volume, 4, TargetBox::Check3, "0.3968英ｶﾞﾛﾝ"},
-        {__LINE__, Volume, 5, TargetBox::Check1, "0.028317立方m"},
-        {__LINE__, Volume, 5, TargetBox::Check2, "0.0047112立方坪"},
-        {__LINE__, Volume, 5, TargetBox::Check3, "0.037037立方yd"},
-        {__LINE__, Volume, 6, TargetBox::Check1, "3.7853l"},
-        {__LINE__, Volume, 6, TargetBox::Check2, "2.0985升"},
-        {__LINE__, Volume, 6, TargetBox::Check3, "0.832701英ｶﾞﾛﾝ"},
-        {__LINE__, Volume, 7, TargetBox::Check1, "0.76455立方m"},
-        {__LINE__, Volume, 7, TargetBox::Check2, "0.1272立方坪"},
-        {__LINE__, Volume, 7, TargetBox::Check3, "27.立方ft"},
-        {__LINE__, Volume, 8, TargetBox::Check1, "4.546l"},
-        {__LINE__, Volume, 8, TargetBox::Check2, "2.5201升"},
-        {__LINE__, Volume, 8, TargetBox::Check3, "1.2009米ｶﾞﾛﾝ"},
-    };
-    ASSERT_EQ(std::size(rows), conversionRules.size());
-    for (std::size_t i = 0; i < conversionRules.size(); ++i) {
-        const OneRow &row = rows[i];
+    ASSERT_EQ(std::size(ruleRows), conversionRules.size()) << "one row for each rule";
+    std::set<std::tuple<UnitCategory, int, TargetBox>> seen;
+    for (const RuleRow &row : ruleRows) {
         SCOPED_TRACE(row.line);
-        const ConversionRule &rule = conversionRules[i];
-        ASSERT_TRUE(rule.category == row.category && rule.unitButton == row.unitButton &&
-                    rule.target == row.box)
-            << ruleName(rule);
+        EXPECT_TRUE(seen.insert({row.category, row.unitButton, row.box}).second) << "twice";
         const std::string one(row.one);
         EXPECT_EQ(convert(row.category, row.unitButton, row.box, "1."), one);
         EXPECT_EQ(convert(row.category, row.unitButton, row.box, "-1."), "-" + one);
         EXPECT_EQ(convert(row.category, row.unitButton, row.box, "0."),
-                  "0." + std::string(rule.unitText));
+                  "0." + std::string(unitTextOf(row.one)));
         EXPECT_EQ(form().Readout.fontSize, 30);
     }
     EXPECT_TRUE(m_platform.boxes.empty());
 }
 
+struct CategoryRow
+{
+    int line;
+    UnitCategory category;
+    int checkBox;
+    std::string_view caption;
+};
+
+// Each unit button shows its unit; the target boxes show for the units it converts to.
 TEST_F(UnitPanelTest, ButtonsAndTargetsFollowTheCatalogue)
 {
-    for (const UnitCategory category : unitCategories) {
-        const CategoryEntry &entry = categoryEntry(category);
-        SCOPED_TRACE(std::string(entry.caption));
-        CheckBox &categoryBox = form().Check(entry.checkBox);
+    const CategoryRow categories[] = {
+        {__LINE__, Length, 4, "長さ"},
+        {__LINE__, Weight, 5, "重量"},
+        {__LINE__, Area, 6, "面積"},
+        {__LINE__, Volume, 7, "容積"},
+    };
+    for (const CategoryRow &category : categories) {
+        SCOPED_TRACE(category.line);
+        CheckBox &categoryBox = form().Check(category.checkBox);
+        EXPECT_EQ(categoryBox.caption, category.caption);
         if (categoryBox.value() == 0)
             categoryBox.click();
-        EXPECT_EQ(form().Check(entry.checkBox).caption, entry.caption);
         for (int button = 1; button <= unitButtonCount; ++button) {
             SCOPED_TRACE("Option" + std::to_string(button));
-            const std::string_view caption = entry.unitButtons[std::size_t(button - 1)];
-            EXPECT_EQ(form().Option(button).visible, !caption.empty());
-            if (caption.empty())
-                continue;
-            EXPECT_EQ(form().Option(button).caption, caption);
-            form().Option(button).select();
-            std::map<int, std::string_view> expected;
-            for (const ConversionRule &rule : conversionRules) {
-                if (rule.category == category && rule.unitButton == button)
-                    expected[checkBoxNumber(rule.target)] = rule.targetCaption;
+            std::map<TargetBox, const RuleRow *> targets;
+            for (const RuleRow &row : ruleRows) {
+                if (row.category == category.category && row.unitButton == button)
+                    targets[row.box] = &row;
             }
-            for (const TargetBox box : targetBoxes) {
+            EXPECT_EQ(form().Option(button).visible, !targets.empty());
+            if (targets.empty())
+                continue;
+            EXPECT_EQ(form().Option(button).caption, targets.begin()->second->unit);
+            form().Option(button).select();
+            for (const TargetBox box : {Check1, Check2, Check3, Check8, Check9}) {
                 const CheckBox &target = form().Check(checkBoxNumber(box));
-                const auto it = expected.find(checkBoxNumber(box));
-                EXPECT_EQ(target.visible, it != expected.end()) << "Check" << checkBoxNumber(box);
-                if (it != expected.end()) {
-                    EXPECT_EQ(target.caption, it->second);
+                const auto it = targets.find(box);
+                EXPECT_EQ(target.visible, it != targets.end()) << "Check" << checkBoxNumber(box);
+                if (it != targets.end()) {
+                    EXPECT_EQ(target.caption, it->second->target);
                 }
             }
         }
     }
 }
 
-// The long and short tons and the cubic metre are named differently as a target than on their
-// unit button.
-std::string_view unitOfTarget(std::string_view targetCaption)
+struct UnitSize
 {
-    if (targetCaption == "英トン")
-        return "トン(英)";
-    if (targetCaption == "米トン")
-        return "トン(米)";
-    if (targetCaption == "立方ｍ")
-        return "立方メートル";
-    return targetCaption;
-}
+    UnitCategory category;
+    std::string_view button;
+    std::string_view shown; // after a converted number
+    double size;            // in metres, grams, square metres or litres
+};
 
-std::optional<int> buttonOfUnit(UnitCategory category, std::string_view caption)
+// Sizes from the units' definitions: 1 尺 = 10/33 m, 1 寸 = 1/10 尺, 1 里 = 36 町 = 12,960 尺,
+// 1 坪 = (6 尺)², 1 升 = 64.827 立方寸; 1 匁 = 3.75 g, 1 斤 = 160 匁, 1 貫 = 1,000 匁; the
+// international yard and pound, the acre of 4,840 square yards, the US gallon of 231 cubic
+// inches and the imperial gallon of 4.54609 l.
+constexpr double shaku = 10.0 / 33;
+constexpr double ri = 12960 * shaku;
+constexpr double tsubo = (6 * shaku) * (6 * shaku);
+constexpr double cubicTsuboInLitres = tsubo * 6 * shaku * 1000;
+constexpr double cubicSunInLitres = (shaku / 10) * (shaku / 10) * (shaku / 10) * 1000;
+constexpr double inch = 0.0254;
+constexpr double foot = 12 * inch;
+constexpr double yard = 3 * foot;
+constexpr double mile = 1760 * yard;
+constexpr double pound = 453.59237;
+
+constexpr UnitSize unitSizes[] = {
+    {Length, "ｃｍ", "ｃｍ", 0.01},
+    {Length, "ｍ", "ｍ", 1},
+    {Length, "ｋｍ", "ｋｍ", 1000},
+    {Length, "寸", "寸", shaku / 10},
+    {Length, "尺", "尺", shaku},
+    {Length, "里", "里", ri},
+    {Length, "インチ", "in", inch},
+    {Length, "フィート", "ft", foot},
+    {Length, "ヤード", "yd", yard},
+    {Length, "マイル", "mile", mile},
+    {Weight, "ｇ", "g", 1},
+    {Weight, "ｋｇ", "kg", 1000},
+    {Weight, "トン", "ｔ", 1e6},
+    {Weight, "匁", "匁", 3.75},
+    {Weight, "斤", "斤", 160 * 3.75},
+    {Weight, "貫", "貫", 1000 * 3.75},
+    {Weight, "オンス", "ｵﾝｽ", pound / 16},
+    {Weight, "トン(英)", "英ｔ", 2240 * pound},
+    {Weight, "トン(米)", "米ｔ", 2000 * pound},
+    {Area, "平方ｃｍ", "平方cm", 1e-4},
+    {Area, "平方ｍ", "㎡", 1},
+    {Area, "平方ｋｍ", "平方km", 1e6},
+    {Area, "平方寸", "平方寸", (shaku / 10) * (shaku / 10)},
+    {Area, "坪", "坪", tsubo},
+    {Area, "平方里", "平方里", ri *ri},
+    {Area, "平方インチ", "平方in", inch *inch},
+    {Area, "平方フィート", "平方ft", foot *foot},
+    {Area, "エーカー", "ｴｰｶｰ", 4840 * yard *yard},
+    {Area, "平方ヤード", "平方yd", yard *yard},
+    {Area, "平方マイル", "平方mile", mile *mile},
+    {Volume, "立方メートル", "立方m", 1000},
+    {Volume, "リットル", "l", 1},
+    {Volume, "立方坪", "立方坪", cubicTsuboInLitres},
+    {Volume, "升", "升", 64.827 * cubicSunInLitres},
+    {Volume, "立方フィート", "立方ft", foot *foot *foot * 1000},
+    {Volume, "米ガロン", "米ｶﾞﾛﾝ", 231 * inch *inch *inch * 1000},
+    {Volume, "立方ヤード", "立方yd", yard *yard *yard * 1000},
+    {Volume, "英ガロン", "英ｶﾞﾛﾝ", 4.54609},
+};
+
+std::optional<double> sizeOf(UnitCategory category, std::string_view name, bool byButton)
 {
-    for (int button = 1; button <= unitButtonCount; ++button) {
-        if (unitButtonCaption(category, button) == caption)
-            return button;
+    for (const UnitSize &unit : unitSizes) {
+        if (unit.category == category && (byButton ? unit.button : unit.shown) == name)
+            return unit.size;
     }
     return std::nullopt;
 }
 
-// Each pair of units has its own factor rounded to four to six figures, so a factor and its
-// reverse multiply to 1 only that closely. A mistyped digit falls outside.
-TEST(UnitCatalogue, EveryRuleHasAReverseWithinRounding)
+// The factors are rounded to four to six figures; each is within five parts in 100,000 of the
+// ratio of the two units' definitions. A mistyped digit or a swapped pair of units falls outside.
+TEST(UnitCatalogue, EveryFactorFollowsTheUnitDefinitions)
 {
-    for (const ConversionRule &rule : conversionRules) {
-        SCOPED_TRACE(ruleName(rule));
-        const auto targetButton = buttonOfUnit(rule.category, unitOfTarget(rule.targetCaption));
-        ASSERT_TRUE(targetButton) << "the target is no unit of its category";
-        ASSERT_NE(*targetButton, rule.unitButton) << "a unit converts to itself";
-        const std::string_view source = *unitButtonCaption(rule.category, rule.unitButton);
-        std::optional<ConversionRule> reverse;
-        for (const ConversionRule &other : conversionRules) {
-            if (other.category == rule.category && other.unitButton == *targetButton &&
-                unitOfTarget(other.targetCaption) == source)
-                reverse = other;
-        }
-        ASSERT_TRUE(reverse) << "no way back";
-        const double product =
-            rule.factor * rule.thenFactor * reverse->factor * reverse->thenFactor;
-        EXPECT_GE(product, 0.99995);
-        EXPECT_LE(product, 1.00004);
+    for (const RuleRow &row : ruleRows) {
+        SCOPED_TRACE(row.line);
+        const std::optional<double> from = sizeOf(row.category, row.unit, true);
+        const std::optional<double> to = sizeOf(row.category, unitTextOf(row.one), false);
+        ASSERT_TRUE(from && to) << "a unit without a definition";
+        std::string number(row.one.substr(0, row.one.size() - unitTextOf(row.one).size()));
+        std::erase(number, ',');
+        const double factor = std::stod(number);
+        EXPECT_NEAR(factor / (*from / *to), 1, 5e-5) << row.one;
     }
 }
 
@@ -291,7 +348,6 @@ struct ExampleRow
 // 486,049,378.6867 in exactly, 16 characters, so the readout shows its last 15.
 TEST_F(UnitPanelTest, WorkedExamples)
 {
-    using enum UnitCategory;
     const ExampleRow rows[] = {
         {__LINE__, Length, 1, TargetBox::Check1, "12.", "3.96寸"},
         {__LINE__, Length, 1, TargetBox::Check1, "-5.", "-1.65寸"},

@@ -136,7 +136,7 @@ std::string jsonValue(const PropertyValue &value)
     if (const auto *number = std::get_if<double>(&value)) {
         std::array<char, 64> buffer{};
         const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *number);
-        return std::string(buffer.data(), result.ptr);
+        return {buffer.data(), result.ptr};
     }
     if (const auto *flag = std::get_if<bool>(&value))
         return *flag ? "true" : "false";

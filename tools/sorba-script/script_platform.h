@@ -23,8 +23,8 @@ public:
     std::optional<Colour> chooseColour(Colour initial) override;
     std::vector<std::string> fontNames() override { return m_fonts; }
     bool fontUsable(std::string_view name) override;
-    void setBusyPointer(bool) override {}
-    void setTopmost(bool) override {}
+    void setBusyPointer(bool /*busy*/) override {}
+    void setTopmost(bool /*topmost*/) override {}
     void showPopupMenu(MenuItem &menu, int x, int y) override;
     void openHelp(const std::filesystem::path &helpFile) override;
     void showAbout(AboutForm &about) override;
