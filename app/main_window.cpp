@@ -9,6 +9,7 @@
 #include "model/key_codes.h"
 #include "qt_platform.h"
 #include "shell/language.h"
+#include "shell/spoken_text.h"
 #include "window/calculator.h"
 
 #include <QApplication>
@@ -126,6 +127,7 @@ void MainWindow::syncAccessibleNames()
     for (const sorba::Label *mark : {&form.Readout, &form.MEM2})
         m_view.setAccessiblePrefix(*mark, QString::fromStdString(mark->accessibleName));
     m_view.setAccessiblePrefix(form.MEM1, QString::fromStdString(form.MEM1.accessibleName));
+    m_view.setSpokenReadout(QString::fromStdString(sorba::spokenReadout(form)));
 }
 
 // Keys.
