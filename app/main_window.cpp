@@ -184,6 +184,9 @@ bool MainWindow::handleKey(QEvent &event)
             m_calc.keyChar(character);
         }
     });
+    // F10 is no calculator key: it opens the menu bar, as on every desktop.
+    if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier && !m_calc.ended())
+        m_menus.openFirstMenu();
     return !stroke.leaveToMenus;
 }
 
