@@ -26,18 +26,22 @@ AboutDialog::AboutDialog(sorba::AboutForm &about, QWidget *parent)
     setModal(true);
     applyGeometry();
     m_view.sync(twipsScaleOf(screen()));
-    if (auto *ok = qobject_cast<QPushButton *>(m_view.widgetFor(about.Command1))) {
-        ok->setDefault(true);
-        // Orca reads a dialog's labels of three words or more: "Version14" and the short lines
-        // would go unheard, so OK, which has the focus, carries every text of the box.
-        QStringList texts;
-        for (const sorba::Control *control : about.controls()) {
-            const auto *label = qobject_cast<const QLabel *>(m_view.widgetFor(*control));
-            if (label != nullptr && !label->text().trimmed().isEmpty())
-                texts << label->text().trimmed();
-        }
-        ok->setAccessibleDescription(texts.join(u'\n'));
+    auto *ok = qobject_cast<QPushButton *>(m_view.widgetFor(about.Command1));
+    if (ok == nullptr)
+        return;
+    ok->setDefault(true);
+    // Orca reads out a dialog's unrelated labels of three words or more, so "Version14" went
+    // unheard. The labels now label OK, and the dialog's description, which Orca reads when no
+    // unrelated label is left, holds every text of the box.
+    QStringList texts;
+    for (const sorba::Control *control : about.controls()) {
+        auto *label = qobject_cast<QLabel *>(m_view.widgetFor(*control));
+        if (label == nullptr || label->text().trimmed().isEmpty())
+            continue;
+        label->setBuddy(ok);
+        texts << label->text().trimmed();
     }
+    setAccessibleDescription(texts.join(u'\n'));
 }
 
 void AboutDialog::dispatch(const std::function<void()> &action)
