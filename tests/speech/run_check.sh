@@ -13,6 +13,18 @@ trap 'rm -rf "$folder"' EXIT
 cp "$program" "$folder/sorba"
 
 # Each run has its own display, session bus and accessibility bus: nothing of the desktop it
-# may run on takes part, and a CI container without any session bus works the same.
-exec xvfb-run -a -s "-screen 0 1024x768x24" \
-    dbus-run-session -- /usr/bin/python3 "$here/listener.py" "$folder"
+# may run on takes part, and a CI container without any session bus works the same. Xvfb picks
+# a free display itself, so that runs beside other virtual displays never race for one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>/dev/null &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$folder"' EXIT
+for _ in $(seq 100); do
+    [ -s "$folder/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$folder/display" ]; then
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n 1 "$folder/display")"
+dbus-run-session -- /usr/bin/python3 "$here/listener.py" "$folder"
