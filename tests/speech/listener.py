@@ -146,6 +146,7 @@ def check_events():
 
 
 def main():
+    # SORBA_SPEECH_HOME keeps Orca's log (orca.log) in that folder for a look afterwards.
     home = os.environ.get("SORBA_SPEECH_HOME") or tempfile.mkdtemp()
     orca_log = os.path.join(home, "orca.log")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
