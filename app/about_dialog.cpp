@@ -5,6 +5,7 @@
 
 #include "model/about_form.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -28,8 +29,22 @@ AboutDialog::AboutDialog(sorba::AboutForm &about, QWidget *parent, ClickControl 
     setModal(true);
     applyGeometry();
     m_view.sync(twipsScaleOf(screen()));
-    if (auto *ok = qobject_cast<QPushButton *>(m_view.widgetFor(about.Command1)))
-        ok->setDefault(true);
+    auto *ok = qobject_cast<QPushButton *>(m_view.widgetFor(about.Command1));
+    if (ok == nullptr)
+        return;
+    ok->setDefault(true);
+    // Orca reads out a dialog's unrelated labels of three words or more, so "Version14" went
+    // unheard. The labels now label OK, and the dialog's description, which Orca reads when no
+    // unrelated label is left, holds every text of the box.
+    QStringList texts;
+    for (const sorba::Control *control : about.controls()) {
+        auto *label = qobject_cast<QLabel *>(m_view.widgetFor(*control));
+        if (label == nullptr || label->text().trimmed().isEmpty())
+            continue;
+        label->setBuddy(ok);
+        texts << label->text().trimmed();
+    }
+    setAccessibleDescription(texts.join(u'\n'));
 }
 
 void AboutDialog::dispatch(const std::function<void()> &action)

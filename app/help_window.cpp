@@ -22,15 +22,24 @@ struct HelpTexts
     QString forward;
     QString contents;
     QString missing;
+    QString page;
 };
 
 HelpTexts helpTexts(bool english)
 {
     if (english)
-        return {u"【SorbaPal】Help"_s, u"Back"_s, u"Forward"_s, u"Contents"_s,
-                u"The help file was not found."_s};
-    return {u"【計算丸】ヘルプ"_s, u"戻る"_s, u"進む"_s, u"目次"_s,
-            u"ヘルプ・ファイルが見つかりません。"_s};
+        return {u"【SorbaPal】Help"_s,
+                u"Back"_s,
+                u"Forward"_s,
+                u"Contents"_s,
+                u"The help file was not found."_s,
+                u"Help page"_s};
+    return {u"【計算丸】ヘルプ"_s,
+            u"戻る"_s,
+            u"進む"_s,
+            u"目次"_s,
+            u"ヘルプ・ファイルが見つかりません。"_s,
+            u"ヘルプ・ページ"_s};
 }
 
 QString missingPage(const QString &message, const QString &helpFile)
@@ -50,6 +59,8 @@ HelpWindow::HelpWindow(QWidget *parent)
 {
     // Links to the web open in the desktop's browser; the help pages open here.
     m_browser->setOpenExternalLinks(true);
+    // Tab walks the page's links and Enter follows one, as it does for a screen reader's user.
+    m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_back);
     buttons->addWidget(m_forward);
@@ -73,6 +84,7 @@ void HelpWindow::openContents(const QString &helpFile, bool english)
 {
     const HelpTexts texts = helpTexts(english);
     setWindowTitle(texts.title);
+    m_browser->setAccessibleName(texts.page);
     m_back->setText(texts.back);
     m_forward->setText(texts.forward);
     m_home->setText(texts.contents);
@@ -92,6 +104,7 @@ void HelpWindow::openContents(const QString &helpFile, bool english)
     show();
     raise();
     activateWindow();
+    m_browser->setFocus();
 }
 
 void HelpWindow::showContents()

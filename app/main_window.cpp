@@ -9,6 +9,7 @@
 #include "model/key_codes.h"
 #include "qt_platform.h"
 #include "shell/language.h"
+#include "shell/spoken_text.h"
 #include "window/calculator.h"
 
 #include <QApplication>
@@ -130,6 +131,7 @@ void MainWindow::syncAccessibleNames()
     for (const sorba::Label *mark : {&form.Readout, &form.MEM2})
         m_view.setAccessiblePrefix(*mark, QString::fromStdString(mark->accessibleName));
     m_view.setAccessiblePrefix(form.MEM1, QString::fromStdString(form.MEM1.accessibleName));
+    m_view.setSpokenReadout(QString::fromStdString(sorba::spokenReadout(form)));
 }
 
 // Keys.
@@ -181,6 +183,9 @@ bool MainWindow::handleKey(QEvent &event)
     handle([this, &stroke] {
         m_calc.keyPress(stroke.keyCode, stroke.modifierMask, stroke.characters);
     });
+    // F10 is no calculator key: it opens the menu bar, as on every desktop.
+    if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier && !m_calc.ended())
+        m_menus.openFirstMenu();
     return !stroke.leaveToMenus;
 }
 

@@ -2,7 +2,9 @@
 
 #include "menu_view.h"
 
+#include "menu_accessible.h"
 #include "model/controls.h"
+#include "shell/spoken_text.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -23,10 +25,24 @@ bool inMarkedArray(const sorba::MenuItem &item, const std::vector<sorba::MenuIte
     return std::count_if(siblings.begin(), siblings.end(), sameArray) >= 2;
 }
 
+// "&" marks the mnemonic and "&&" stands for "&", as Qt reads captions.
+QString withoutMnemonicMarks(const QString &caption)
+{
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
 } // namespace
 
 MenuView::MenuView(QMenuBar &bar, const std::vector<sorba::MenuItem *> &menuBar, Choose choose)
-    : m_choose(std::move(choose))
+    : m_bar(bar)
+    , m_choose(std::move(choose))
 {
     for (sorba::MenuItem *item : menuBar)
         addItem(*item, menuBar, &bar, nullptr);
@@ -49,6 +65,10 @@ void MenuView::addItem(sorba::MenuItem &item, const std::vector<sorba::MenuItem 
         action = bar->addAction(QString());
         QObject::connect(action, &QAction::triggered, [this, &item] { m_choose(item); });
     }
+    if (bar)
+        menu_accessible::attach(*action, *bar);
+    else
+        menu_accessible::attach(*action, *parent);
     m_inMarkedArray.emplace(&item, inMarkedArray(item, siblings));
     m_actions.emplace_back(&item, action);
 }
@@ -60,13 +80,31 @@ void MenuView::sync()
         // read it out, so it carries none whatever its caption.
         const bool separator = item->isSeparator();
         const QString caption = separator ? QString() : QString::fromStdString(item->caption);
-        if (action->text() != caption)
+        if (action->text() != caption) {
+            // Screen readers hear the caption without its leader run, and its key as the
+            // item's key.
+            const sorba::SpokenCaption spoken = sorba::spokenCaption(item->caption);
+            menu_accessible::describe(
+                *action,
+                separator ? QString() : withoutMnemonicMarks(QString::fromStdString(spoken.name)),
+                QString::fromStdString(spoken.key));
             action->setText(caption);
+        }
         action->setSeparator(separator);
         action->setCheckable(m_inMarkedArray[item] || item->checked);
         action->setChecked(item->checked);
         action->setEnabled(item->enabled);
         action->setVisible(item->visible);
+    }
+}
+
+void MenuView::openFirstMenu()
+{
+    for (QAction *action : m_bar.actions()) {
+        if (action->isVisible() && action->isEnabled() && !action->isSeparator()) {
+            m_bar.setActiveAction(action);
+            return;
+        }
     }
 }
 

@@ -22,6 +22,8 @@ public:
     MenuView(QMenuBar &bar, const std::vector<sorba::MenuItem *> &menuBar, Choose choose);
 
     void sync();
+    /// Opens the first menu of the bar that can open, as F10 does on the desktops.
+    void openFirstMenu();
     /// The submenu that shows the children of that item, or nullptr for an item without any.
     QMenu *menuFor(const sorba::MenuItem &item) const;
 
@@ -29,6 +31,7 @@ private:
     void addItem(sorba::MenuItem &item, const std::vector<sorba::MenuItem *> &siblings,
                  QMenuBar *bar, QMenu *parent);
 
+    QMenuBar &m_bar;
     Choose m_choose;
     std::vector<std::pair<sorba::MenuItem *, QAction *>> m_actions;
     std::map<const sorba::MenuItem *, bool> m_inMarkedArray;

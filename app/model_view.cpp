@@ -223,6 +223,7 @@ QWidget *ModelView::createWidget(sorba::Control &control)
         readout->setTextFormat(Qt::PlainText);
         readout->setAlignment(alignmentOf(control.name()));
         readout->setAutoFillBackground(true);
+        readout->setSpokenText(m_spokenReadout);
         widget = readout;
     } else if (dynamic_cast<sorba::Label *>(&control)) {
         auto *label = new QLabel(&m_canvas);
@@ -273,6 +274,12 @@ QWidget *ModelView::createWidget(sorba::Control &control)
     // composes text.
     if (!m_controlsTakeFocus)
         widget->setFocusPolicy(Qt::NoFocus);
+    if (&control == m_readout) {
+        // The readout holds the focus so that screen readers stay on it: the keys still go to
+        // the keyboard map, and nothing draws the focus.
+        widget->setFocusPolicy(Qt::StrongFocus);
+        m_canvas.window()->setFocusProxy(widget);
+    }
     widget->setAttribute(Qt::WA_InputMethodEnabled, false);
     widget->setObjectName(QString::fromStdString(control.path()));
     return widget;
@@ -333,15 +340,30 @@ void ModelView::syncText(const sorba::Control &control, Shown &shown)
     else if (auto *button = qobject_cast<QAbstractButton *>(&widget))
         button->setText(text);
 
+    syncAccessibleName(control, widget);
+}
+
+void ModelView::syncAccessibleName(const sorba::Control &control, QWidget &widget)
+{
     const auto prefix = m_accessiblePrefixes.find(&control);
     if (prefix == m_accessiblePrefixes.end())
         return;
-    const QString trimmed = text.trimmed();
-    widget.setAccessibleName(trimmed.isEmpty() ? prefix->second
-                                               : prefix->second + u": "_s + trimmed);
-    // Screen readers hear the new text as a change of the control's name.
-    if (QAccessible::isActive()) {
-        QAccessibleEvent event(&widget, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+    // The readout is named once; its text reaches screen readers as its spoken text. Setting a
+    // name sends the one name change of a mark.
+    if (&control == m_readout) {
+        if (widget.accessibleName() != prefix->second)
+            widget.setAccessibleName(prefix->second);
+        return;
     }
+    const QString trimmed = textOf(control).trimmed();
+    const QString name = trimmed.isEmpty() ? prefix->second : prefix->second + u": "_s + trimmed;
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+}
+
+void ModelView::setSpokenReadout(const QString &spoken)
+{
+    m_spokenReadout = spoken;
+    if (auto *readout = m_readout ? qobject_cast<ReadoutLabel *>(widgetFor(*m_readout)) : nullptr)
+        readout->setSpokenText(spoken);
 }

@@ -34,8 +34,11 @@ public:
     /// display that keeps its whole text clear of them. Set before the first sync.
     void setReadout(const sorba::Control &readout, std::vector<const sorba::Control *> marks);
     void sync(const TwipsScale &scale);
-    /// A name for screen readers, followed by the control's text when it shows one.
+    /// A name for screen readers, followed by the control's text when it shows one; the
+    /// readout keeps the name alone.
     void setAccessiblePrefix(const sorba::Control &control, QString prefix);
+    /// What screen readers say for the readout, announced whenever it changes.
+    void setSpokenReadout(const QString &spoken);
     /// The widget of that control, or nullptr while the control has never been in sight.
     QWidget *widgetFor(const sorba::Control &control) const;
     /// Lets the controls made from now on take the keyboard focus as a dialog's controls do,
@@ -58,6 +61,7 @@ private:
     void syncWidget(sorba::Control &control, Shown &shown, const TwipsScale &scale);
     void syncText(const sorba::Control &control, Shown &shown);
     void syncReadoutRoom();
+    void syncAccessibleName(const sorba::Control &control, QWidget &widget);
 
     QWidget &m_canvas;
     const sorba::Form &m_form;
@@ -69,4 +73,5 @@ private:
     const sorba::Control *m_readout = nullptr;
     std::vector<const sorba::Control *> m_marks;
     bool m_controlsTakeFocus = false;
+    QString m_spokenReadout;
 };

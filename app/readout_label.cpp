@@ -3,6 +3,8 @@
 
 #include "readout_label.h"
 
+#include "readout_accessible.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
@@ -67,7 +69,17 @@ Fit fitText(const QString &text, const QFont &font, int room, const QPaintDevice
 
 ReadoutLabel::ReadoutLabel(QWidget *parent)
     : QLabel(parent)
-{}
+{
+    readout_accessible::install();
+}
+
+void ReadoutLabel::setSpokenText(const QString &spoken)
+{
+    if (spoken == m_spokenText)
+        return;
+    m_spokenText = spoken;
+    readout_accessible::announce(*this);
+}
 
 void ReadoutLabel::setCoveredLeft(int x)
 {

@@ -33,10 +33,16 @@ public:
     int coveredLeft() const { return m_coveredLeft; }
     const std::optional<Drawn> &lastDrawn() const { return m_lastDrawn; }
 
+    /// What a screen reader says for the readout: its text with the marks beside it. A new
+    /// text is announced at once.
+    void setSpokenText(const QString &spoken);
+    const QString &spokenText() const { return m_spokenText; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_coveredLeft = 0;
+    QString m_spokenText;
     std::optional<Drawn> m_lastDrawn;
 };

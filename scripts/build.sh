@@ -4,7 +4,7 @@
 # Usage: scripts/build.sh PRESET
 #   release  the calculator alone (build-release/)
 #   dev      developer build with tests and benchmarks (build/)
-#   ci       dev plus clang-tidy and the Debian package check (build/)
+#   ci       dev plus clang-tidy, the Debian package check and the screen reader check (build/)
 #   asan     AddressSanitizer + UndefinedBehaviorSanitizer (build-asan/)
 #   fuzz     the libFuzzer targets, built with clang (build-fuzz/)
 set -euo pipefail
@@ -13,7 +13,8 @@ cd "$(dirname "$0")/.."
 preset=${1:-}
 case "$preset" in
 release) groups=(build) ;;
-dev | ci) groups=(build test bench) ;;
+dev) groups=(build test bench) ;;
+ci) groups=(build test bench speech) ;;
 asan) groups=(build test) ;;
 fuzz) groups=(fuzz) ;;
 *)

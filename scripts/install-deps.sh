@@ -8,6 +8,7 @@
 #   fuzz        clang with its libFuzzer runtime
 #   xvfb        a virtual X display (start-up benchmark, screenshots)
 #   screenshot  driving the window and taking its picture
+#   speech      the screen reader check: AT-SPI, a listener, Orca, a window manager, xdotool
 set -euo pipefail
 
 packages=()
@@ -21,6 +22,7 @@ for group in "$@"; do
     fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev) ;;
     xvfb) packages+=(xvfb xauth) ;;
     screenshot) packages+=(xdotool imagemagick) ;;
+    speech) packages+=(xvfb xauth xdotool openbox dbus-bin at-spi2-core python3-pyatspi orca) ;;
     *)
         echo "scripts/install-deps.sh: unknown group '$group'" >&2
         exit 2

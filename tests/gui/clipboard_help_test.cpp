@@ -180,6 +180,7 @@ void ClipboardHelpTest::aboutBoxIsModalCentredAndClosedByOk()
     QVERIFY(QTest::qWaitForWindowExposed(&s.window));
     QString title;
     QStringList labels;
+    QStringList spoken;
     QRect placed;
     bool modal = false;
     QWidget *owner = nullptr;
@@ -189,6 +190,8 @@ void ClipboardHelpTest::aboutBoxIsModalCentredAndClosedByOk()
                  title = dialog->windowTitle();
                  for (QLabel *label : dialog->findChildren<QLabel *>())
                      labels << label->text();
+                 // Screen readers read every text of the box as its description.
+                 spoken = dialog->accessibleDescription().split(u'\n');
                  placed = dialog->frameGeometry();
                  modal = dialog->isModal();
                  owner = dialog->parentWidget();
@@ -198,6 +201,8 @@ void ClipboardHelpTest::aboutBoxIsModalCentredAndClosedByOk()
     QCOMPARE(title, u"【計算丸】バージョン情報"_s);
     labels.sort();
     QCOMPARE(labels, QStringList({u"SORBA Practical Calculator"_s, u"Version14"_s}));
+    spoken.sort();
+    QCOMPARE(spoken, labels);
     QVERIFY(modal);
     QCOMPARE(owner, &s.window);
     const QPoint middle = s.window.screen()->geometry().center();
@@ -228,6 +233,9 @@ void ClipboardHelpTest::helpOpensAtTheContentsOfTheLanguage()
     QCOMPARE(help->windowTitle(), u"【計算丸】ヘルプ"_s);
     QTextBrowser *browser = help->browser();
     QCOMPARE(browser->source(), contentsUrl(s, u"ja"_s));
+    // The page is named and has the focus, so that Tab walks its links at once.
+    QCOMPARE(browser->accessibleName(), u"ヘルプ・ページ"_s);
+    QCOMPARE(QApplication::focusWidget(), browser);
     // Read as HTML, not shown as its markup.
     QVERIFY(browser->toPlainText().contains(u"目次"_s));
     QVERIFY(!browser->toPlainText().contains(u"<h1>"_s));
