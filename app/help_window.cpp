@@ -61,6 +61,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_browser->setOpenExternalLinks(true);
     // Tab walks the page's links and Enter follows one, as it does for a screen reader's user.
     m_browser->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    help_accessible::expose(*m_browser);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_back);
     buttons->addWidget(m_forward);

@@ -6,6 +6,7 @@
 #include "gui_session.h"
 #include "help_window.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
@@ -239,6 +240,14 @@ void ClipboardHelpTest::helpOpensAtTheContentsOfTheLanguage()
     // Read as HTML, not shown as its markup.
     QVERIFY(browser->toPlainText().contains(u"目次"_s));
     QVERIFY(!browser->toPlainText().contains(u"<h1>"_s));
+    // Screen readers meet a document whose links are its children.
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(browser);
+    QVERIFY(page != nullptr);
+    QCOMPARE(page->role(), QAccessible::Document);
+    QCOMPARE(page->childCount(), 2);
+    QCOMPARE(page->child(0)->role(), QAccessible::Link);
+    QCOMPARE(page->child(0)->text(QAccessible::Name), u"キー"_s);
+    QCOMPARE(page->child(1)->text(QAccessible::Name), u"Keys"_s);
 
     // A link followed from the keyboard, then back to the contents.
     QPushButton *back = buttonWithText(help, u"戻る"_s);
@@ -247,6 +256,11 @@ void ClipboardHelpTest::helpOpensAtTheContentsOfTheLanguage()
     QVERIFY(!back->isEnabled());
     browser->setFocus();
     QTest::keyClick(browser, Qt::Key_Tab);
+    // The link Tab highlights is the page's focused child, as a screen reader follows it.
+    QAccessibleInterface *focused = page->focusChild();
+    QVERIFY(focused != nullptr);
+    QCOMPARE(focused->text(QAccessible::Name), u"キー"_s);
+    QVERIFY(focused->state().focused);
     QTest::keyClick(browser, Qt::Key_Return);
     QTRY_COMPARE(browser->source().fileName(), u"keys.html"_s);
     QVERIFY(browser->toPlainText().contains(u"キーの一覧"_s));
