@@ -45,6 +45,7 @@ MainWindow::MainWindow(sorba::Calculator &calc, QtPlatform &platform)
               [this](sorba::MenuItem &item) { handle([this, &item] { m_calc.chooseMenu(item); }); })
     , m_fontChooser(*this, calc.fontChooser.window, calc.fontChooser.controls(),
                     [this](const std::function<void()> &action) { handle(action); })
+    , m_tape(*this, calc, [this](const std::function<void()> &action) { handle(action); })
 {
     setCentralWidget(m_canvas);
     m_view.setReadout(calc.form.Readout, {&calc.form.MEM1, &calc.form.MEM2});
@@ -118,6 +119,7 @@ void MainWindow::sync()
     else if (!form.visible && isVisible())
         hide();
     m_fontChooser.sync();
+    m_tape.sync();
 }
 
 void MainWindow::syncAccessibleNames()
@@ -262,6 +264,7 @@ void MainWindow::endProgram()
         m_help->close();
     // Every window of the program goes with the main one.
     m_fontChooser.hide();
+    m_tape.hide();
     hide();
 }
 

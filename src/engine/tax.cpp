@@ -31,12 +31,14 @@ void addConsumptionTax(WindowState &calc)
 {
     applyTax(
         calc, [](double amount) { return amount * taxFactor; }, taxPattern);
+    calc.recordTape(TapeMark::TaxAdded);
 }
 
 void removeConsumptionTax(WindowState &calc)
 {
     applyTax(
         calc, [](double amount) { return amount / taxFactor; }, standardPattern);
+    calc.recordTape(TapeMark::TaxRemoved);
 }
 
 } // namespace sorba

@@ -76,15 +76,18 @@ void convertGregorianToEra(WindowState &calc)
     for (const EraBoundary &boundary : eraBoundaries) {
         if (year == boundary.year) {
             showBoundary(calc, boundary, year);
+            calc.recordTape(TapeMark::ToEra);
             return;
         }
     }
     for (const Era &candidate : eras) {
         if (candidate.gregorianYears.contains(year)) {
             showEraYear(calc, candidate, year);
+            calc.recordTape(TapeMark::ToEra);
             return;
         }
     }
+    calc.recordTape(TapeMark::ToEra);
 }
 
 } // namespace sorba

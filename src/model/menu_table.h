@@ -48,6 +48,8 @@ enum class MenuId {
     JJJ,
     ATS_MNU,
     AAA,
+    TAPE_MNU,
+    TPP,
     HELP_MNU,
     HHH,
     KUGIR2,
@@ -87,7 +89,7 @@ inline constexpr std::string_view japaneseWindowCaption = "【計算丸】";
 inline constexpr std::string_view englishWindowCaption = "【SorbaPal】";
 
 // clang-format off
-inline constexpr std::array<MenuEntry, 49> menuEntries = {{
+inline constexpr std::array<MenuEntry, 52> menuEntries = {{
     {MenuId::Menu_File, "Menu_File", -1, 0,
      "編集",
      "編集",
@@ -313,6 +315,21 @@ inline constexpr std::array<MenuEntry, 49> menuEntries = {{
      "表示しない",
      "Off",
      "Off"},
+    {MenuId::TAPE_MNU, "TAPE_MNU", -1, 1,
+     "計算テープ",
+     "計算テープ",
+     "Calculation Tape",
+     "Calculation Tape"},
+    {MenuId::TPP, "TPP", 0, 2,
+     "表示する",
+     "表示する",
+     "Show",
+     "Show"},
+    {MenuId::TPP, "TPP", 1, 2,
+     "表示しない",
+     "表示しない",
+     "Hide",
+     "Hide"},
     {MenuId::HELP_MNU, "HELP_MNU", -1, 0,
      "ヘルプ",
      "ヘルプ",

@@ -46,6 +46,12 @@ inline constexpr TextSetting LColor{"LColor", "&H404040"};
 inline constexpr TextSetting RColor{"RColor", "&HFF&"};
 inline constexpr TextSetting EColor{"EColor", "&H400000"};
 inline constexpr TextSetting XColor{"XColor", "&HFFF"};
+// The calculation tape's window: shown at start-up (0/1), its place and its size.
+inline constexpr IntSetting Tape{"Tape", 0};
+inline constexpr IntSetting TapeTop{"TapeTop", 0};
+inline constexpr IntSetting TapeLeft{"TapeLeft", 5400};
+inline constexpr IntSetting TapeW{"TapeW", 3600};
+inline constexpr IntSetting TapeH{"TapeH", 4800};
 
 } // namespace setting
 

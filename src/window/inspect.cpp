@@ -37,6 +37,8 @@ std::optional<PropertyValue> stateField(const Calculator &calc, std::string_view
         return double(state.uiLanguage);
     if (name == "unitPanelShown")
         return double(state.unitPanelShown);
+    if (name == "tapeRows")
+        return std::to_string(calc.tape.size());
     return std::nullopt;
 }
 

@@ -27,6 +27,10 @@ public:
     void clipboardSetText(std::string_view text) override { clipboard = std::string(text); }
     std::optional<std::string> clipboardText() override { return clipboard; }
     std::optional<Colour> chooseColour(Colour /*initial*/) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseSaveFile(std::string_view /*name*/) override
+    {
+        return std::nullopt;
+    }
     std::vector<std::string> fontNames() override { return {}; }
     bool fontUsable(std::string_view name) override { return name == systemFontName; }
     void setBusyPointer(bool /*busy*/) override {}

@@ -140,9 +140,13 @@ TEST(MainForm, MenuTreeNestsByLevel)
     EXPECT_EQ(form.menuBar()[0]->name(), "Menu_File");
     EXPECT_EQ(form.menuBar()[0]->children.size(), 17u);
     const MenuItem *options = form.menuBar()[1];
-    ASSERT_EQ(options->children.size(), 9u);
+    ASSERT_EQ(options->children.size(), 10u);
     EXPECT_EQ(options->children[1]->name(), "ColorSelect");
     EXPECT_EQ(options->children[1]->children.size(), 5u);
+    // The tape's submenu comes last, after the warnings.
+    EXPECT_EQ(options->children[8]->name(), "ATS_MNU");
+    EXPECT_EQ(options->children[9]->name(), "TAPE_MNU");
+    EXPECT_EQ(options->children[9]->children.size(), 2u);
     EXPECT_EQ(form.menuBar()[2]->children.size(), 3u);
 }
 

@@ -229,6 +229,14 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
             m_platform.queueColourAnswer(std::nullopt);
         else // any 0x00BBGGRR value or a system-colour code
             m_platform.queueColourAnswer(wholeNumberArgument<Colour>(argument));
+    } else if (command == "savefile") {
+        // A relative path names a file in the script's folder, like the settings file.
+        if (argument == "cancel")
+            m_platform.queueSaveAnswer(std::nullopt);
+        else
+            m_platform.queueSaveAnswer(m_folder / std::filesystem::path(textArgument(argument)));
+    } else if (command == "tape") {
+        printTape();
     } else if (command == "fonts") {
         std::vector<std::string> fonts;
         std::string list = textArgument(argument);
@@ -281,10 +289,20 @@ void ScriptRunner::mouseDown(std::string_view argument)
 
 bool ScriptRunner::onHiddenWindow(const Control &control)
 {
-    FontChooser &chooser = calc().fontChooser;
-    const std::vector<Control *> controls = chooser.controls();
-    return !chooser.window.visible &&
-           std::find(controls.begin(), controls.end(), &control) != controls.end();
+    const auto hiddenWith = [&control](const Form &window, const std::vector<Control *> &controls) {
+        return !window.visible &&
+               std::find(controls.begin(), controls.end(), &control) != controls.end();
+    };
+    return hiddenWith(calc().fontChooser.window, calc().fontChooser.controls()) ||
+           hiddenWith(calc().tapeForm.window, calc().tapeForm.controls());
+}
+
+void ScriptRunner::printTape()
+{
+    m_out << "--- tape\n";
+    for (const TapeRow &row : calc().tape.rows())
+        m_out << jsonString(row.amount) << ' ' << jsonString(row.mark) << '\n';
+    m_out << "---\n";
 }
 
 void ScriptRunner::selectFont(const std::string &name)

@@ -1,0 +1,216 @@
+// The tape window follows its form like the other windows do: the model holds its place and
+// size in twips, and the user's moves and drags go back there.
+
+#include "tape_window.h"
+
+#include "font_fallback.h"
+#include "state/window_state.h"
+#include "tape_model.h"
+#include "twips.h"
+
+#include <QAccessible>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+QString qt(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A C row is a line across the tape, where a paper roll would show the cut of a new
+// calculation; its mark stays in the mark column for readers and copies.
+class SeparatorDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!index.data(TapeModel::separatorRole).toBool())
+            return;
+        const QRect box = option.rect;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DashLine));
+        const int middle = box.center().y();
+        painter->drawLine(box.left(), middle, box.right(), middle);
+        painter->restore();
+    }
+};
+
+} // namespace
+
+TapeWindow::TapeWindow(QWidget &owner, sorba::WindowState &calc, Dispatch dispatch)
+    : QWidget(&owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint)
+    , m_calc(calc)
+    , m_dispatch(std::move(dispatch))
+    , m_model(new TapeModel(calc.tape, this))
+    , m_view(new QTableView(this))
+{
+    setObjectName(qt(calc.tapeForm.window.path()));
+    m_view->setObjectName(QStringLiteral("TapeRows"));
+    m_view->setModel(m_model);
+    m_view->setItemDelegate(new SeparatorDelegate(m_view));
+    m_view->setShowGrid(false);
+    m_view->setWordWrap(false);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->hide();
+    // Every row has the same height, so a tape of any length is laid out at once.
+    m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->horizontalHeader()->setSectionResizeMode(TapeModel::AmountColumn, QHeaderView::Stretch);
+    m_view->horizontalHeader()->setSectionResizeMode(TapeModel::MarkColumn,
+                                                     QHeaderView::ResizeToContents);
+
+    auto *buttons = new QHBoxLayout;
+    for (sorba::Button *button :
+         {&calc.tapeForm.TapeCopy, &calc.tapeForm.TapeSave, &calc.tapeForm.TapeClear})
+        buttons->addWidget(addButton(*button));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(buttons);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+TapeWindow::~TapeWindow() = default;
+
+QPushButton *TapeWindow::addButton(sorba::Button &button)
+{
+    auto *push = new QPushButton(this);
+    push->setObjectName(qt(button.path()));
+    connect(push, &QPushButton::clicked, this,
+            [this, &button] { m_dispatch([&button] { button.press(); }); });
+    m_buttons.emplace_back(&button, push);
+    return push;
+}
+
+void TapeWindow::sync()
+{
+    const sorba::Form &form = m_calc.tapeForm.window;
+    // Rows are followed whether or not the window is shown, so showing it costs no catching up.
+    const int arrived = m_model->follow();
+    if (!form.visible) {
+        if (isVisible())
+            hide();
+        return;
+    }
+    const QString title = qt(form.caption);
+    if (windowTitle() != title)
+        setWindowTitle(title);
+    for (const auto &[button, push] : m_buttons) {
+        const QString caption = qt(button->caption);
+        if (push->text() != caption)
+            push->setText(caption);
+    }
+    syncFont();
+    applyTopmost();
+    applyGeometry();
+    if (!isVisible())
+        show();
+    if (arrived > 0) {
+        m_view->scrollToBottom();
+        announceNewest();
+    }
+}
+
+void TapeWindow::syncFont()
+{
+    const QString name = qt(m_calc.form.Readout.fontName);
+    if (name == m_fontName)
+        return;
+    m_fontName = name;
+    QFont font = m_view->font();
+    if (const QString family = shownFamily(name); !family.isEmpty())
+        font.setFamily(family);
+    m_view->setFont(font);
+    m_view->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
+}
+
+// A screen reader hears the newest row: it becomes the view's current row, and the view's
+// description names it.
+void TapeWindow::announceNewest()
+{
+    const int last = m_model->rowCount() - 1;
+    if (last < 0)
+        return;
+    const QModelIndex amount = m_model->index(last, TapeModel::AmountColumn);
+    const QModelIndex mark = m_model->index(last, TapeModel::MarkColumn);
+    m_view->setCurrentIndex(amount);
+    m_view->setAccessibleDescription(amount.data().toString() + QLatin1Char(' ') +
+                                     mark.data().toString());
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(m_view, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void TapeWindow::applyTopmost()
+{
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, m_calc.tapeForm.window.topmost);
+    if (flags == windowFlags())
+        return;
+    overrideWindowFlags(flags);
+    if (QWindow *handle = windowHandle())
+        handle->setFlags(flags);
+}
+
+void TapeWindow::applyGeometry()
+{
+    const sorba::Form &form = m_calc.tapeForm.window;
+    const TwipsScale twips = twipsScaleOf(screen());
+    const QRect wanted(twips.toPixelsX(form.left), twips.toPixelsY(form.top),
+                       twips.toPixelsX(form.width()), twips.toPixelsY(form.height()));
+    if (m_shownGeometry == wanted)
+        return;
+    const QScopedValueRollback applying(m_applyingGeometry, true);
+    m_shownGeometry = wanted;
+    resize(wanted.size());
+    move(wanted.topLeft());
+}
+
+void TapeWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing hides the window through the model, as the menu's Hide does.
+    event->ignore();
+    if (const auto &close = m_calc.tapeForm.window.onClose)
+        m_dispatch(close);
+}
+
+void TapeWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (m_applyingGeometry || !isVisible())
+        return;
+    const TwipsScale twips = twipsScaleOf(screen());
+    sorba::Form &form = m_calc.tapeForm.window;
+    const QPoint topLeft = frameGeometry().topLeft();
+    form.left = twips.toTwipsX(topLeft.x());
+    form.top = twips.toTwipsY(topLeft.y());
+    m_shownGeometry = QRect(topLeft, size());
+}
+
+void TapeWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_applyingGeometry || !isVisible())
+        return;
+    const TwipsScale twips = twipsScaleOf(screen());
+    m_calc.tapeForm.window.resizeByUser(twips.toTwipsY(height()), twips.toTwipsX(width()));
+    m_shownGeometry = QRect(pos(), size());
+}
