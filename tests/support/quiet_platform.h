@@ -29,7 +29,7 @@ public:
     std::optional<Colour> chooseColour(Colour /*initial*/) override { return std::nullopt; }
     std::optional<std::filesystem::path> chooseSaveFile(std::string_view /*name*/) override
     {
-        return std::nullopt;
+        return saveAnswer;
     }
     std::vector<std::string> fontNames() override { return {}; }
     bool fontUsable(std::string_view name) override { return name == systemFontName; }
@@ -45,6 +45,8 @@ public:
     void endProgram() override { ended = true; }
 
     std::vector<std::string> boxes;
+    /// What every save dialog answers; nothing is a cancel.
+    std::optional<std::filesystem::path> saveAnswer;
     std::optional<std::string> clipboard;
     int postedEnters = 0;
     bool ended = false;
