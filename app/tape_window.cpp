@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -85,6 +86,8 @@ TapeWindow::TapeWindow(QWidget &owner, sorba::WindowState &calc, Dispatch dispat
     layout->addWidget(m_view, 1);
     layout->addLayout(buttons);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    // The keys belong to the calculator: showing the tape leaves the main window active.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 TapeWindow::~TapeWindow() = default;
@@ -150,7 +153,7 @@ void TapeWindow::announceNewest()
         return;
     const QModelIndex amount = m_model->index(last, TapeModel::AmountColumn);
     const QModelIndex mark = m_model->index(last, TapeModel::MarkColumn);
-    m_view->setCurrentIndex(amount);
+    m_view->selectionModel()->setCurrentIndex(amount, QItemSelectionModel::NoUpdate);
     m_view->setAccessibleDescription(amount.data().toString() + QLatin1Char(' ') +
                                      mark.data().toString());
     if (QAccessible::isActive()) {
@@ -190,6 +193,14 @@ void TapeWindow::closeEvent(QCloseEvent *event)
     event->ignore();
     if (const auto &close = m_calc.tapeForm.window.onClose)
         m_dispatch(close);
+}
+
+void TapeWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The frame is known once the window is shown; the place is then given again, frame and all.
+    m_shownGeometry.reset();
+    applyGeometry();
 }
 
 void TapeWindow::moveEvent(QMoveEvent *event)
