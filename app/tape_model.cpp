@@ -27,7 +27,12 @@ QVariant TapeModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows)
         return {};
-    const sorba::TapeRow &row = m_tape.row(std::size_t(index.row()));
+    // The tape may have moved on since the last look: a row is found by its place in the whole
+    // run, and one the tape has dropped since shows nothing until the view catches up.
+    const std::uint64_t place = m_dropped + std::uint64_t(index.row());
+    if (place < m_tape.dropped() || place - m_tape.dropped() >= m_tape.size())
+        return {};
+    const sorba::TapeRow &row = m_tape.row(std::size_t(place - m_tape.dropped()));
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: {

@@ -23,6 +23,9 @@
 
 namespace {
 
+// Short enough to look immediate, long enough for the main window to be drawn first.
+constexpr int rowDelayMilliseconds = 30;
+
 QString qt(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -86,6 +89,9 @@ TapeWindow::TapeWindow(QWidget &owner, sorba::WindowState &calc, Dispatch dispat
     layout->addWidget(m_view, 1);
     layout->addLayout(buttons);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_rowsArrived.setSingleShot(true);
+    m_rowsArrived.setInterval(rowDelayMilliseconds);
+    connect(&m_rowsArrived, &QTimer::timeout, this, &TapeWindow::followRows);
     // The keys belong to the calculator: showing the tape leaves the main window active.
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
@@ -106,7 +112,11 @@ void TapeWindow::sync()
 {
     const sorba::Form &form = m_calc.tapeForm.window;
     // Rows are followed whether or not the window is shown, so showing it costs no catching up.
-    const int arrived = m_model->follow();
+    // A clear is taken at once: its button is in this window.
+    if (m_calc.tape.size() < std::size_t(m_model->rowCount()))
+        followRows();
+    else if (!m_rowsArrived.isActive())
+        m_rowsArrived.start();
     if (!form.visible) {
         if (isVisible())
             hide();
@@ -123,12 +133,18 @@ void TapeWindow::sync()
     syncFont();
     applyTopmost();
     applyGeometry();
-    if (!isVisible())
+    if (!isVisible()) {
         show();
-    if (arrived > 0) {
         m_view->scrollToBottom();
-        announceNewest();
     }
+}
+
+void TapeWindow::followRows()
+{
+    if (m_model->follow() == 0 || !isVisible())
+        return;
+    m_view->scrollToBottom();
+    announceNewest();
 }
 
 void TapeWindow::syncFont()

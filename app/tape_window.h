@@ -5,6 +5,7 @@
 
 #include "model_view.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -43,12 +44,16 @@ private:
     void applyTopmost();
     void syncFont();
     void announceNewest();
+    /// Takes the rows that arrived since the last look into the view.
+    void followRows();
 
     sorba::WindowState &m_calc;
     Dispatch m_dispatch;
     TapeModel *m_model;
     QTableView *m_view;
     std::vector<std::pair<sorba::Button *, QPushButton *>> m_buttons;
+    /// New rows reach the view a moment after the key, so the readout is drawn first.
+    QTimer m_rowsArrived;
     std::optional<QRect> m_shownGeometry;
     QString m_fontName;
     bool m_applyingGeometry = false;

@@ -8,6 +8,7 @@
 #   fuzz        clang with its libFuzzer runtime
 #   xvfb        a virtual X display (start-up benchmark, screenshots)
 #   screenshot  driving the window and taking its picture
+#   latency     the tape benchmark's XTEST harness and the window manager it runs under
 set -euo pipefail
 
 packages=()
@@ -21,6 +22,7 @@ for group in "$@"; do
     fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev) ;;
     xvfb) packages+=(xvfb xauth) ;;
     screenshot) packages+=(xdotool imagemagick) ;;
+    latency) packages+=(libx11-dev libxtst-dev openbox xdotool) ;;
     *)
         echo "scripts/install-deps.sh: unknown group '$group'" >&2
         exit 2

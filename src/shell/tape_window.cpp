@@ -66,8 +66,10 @@ void saveTape(WindowState &calc)
     const auto file = calc.platform.chooseSaveFile(tapeFileName);
     if (!file || file->empty())
         return;
-    const std::string text = calc.tape.text();
-    if (replaceFileText(*file, [&text](const std::optional<std::string> &) { return text; }))
+    std::string text = calc.tape.text();
+    // The file's old text, if any, is replaced whole.
+    const auto replacement = [&text](const std::optional<std::string> & /*old*/) { return text; };
+    if (replaceFileText(*file, replacement))
         return;
     calc.platform.messageBox(messageTitle(calc),
                              calc.state.english() ? saveFailedEnglish : saveFailedJapanese);

@@ -2,6 +2,7 @@
 // the newest in view, draws the amounts in the readout's face, and copies, clears and hides.
 
 #include "gui_session.h"
+#include "state/tape.h"
 #include "tape_model.h"
 
 #include <QClipboard>
@@ -43,6 +44,7 @@ class TapeWindowTest : public QObject
 private slots:
     void showsRowsAndFollowsTheNewest();
     void buttonsCopyClearAndCloseHides();
+    void modelFollowsBothEndsOfTheTape();
 };
 
 void TapeWindowTest::showsRowsAndFollowsTheNewest()
@@ -56,7 +58,7 @@ void TapeWindowTest::showsRowsAndFollowsTheNewest()
     QVERIFY(s.chooseFromMenus({"menu_option", "TAPE_MNU", "TPP(0)"}));
     QVERIFY(QTest::qWaitForWindowExposed(&tape));
     QCOMPARE(tape.windowTitle(), u"【計算丸】計算テープ"_s);
-    QCOMPARE(tape.model().rowCount(), 3);
+    QTRY_COMPARE(tape.model().rowCount(), 3);
     QCOMPARE(cell(tape, 0, TapeModel::AmountColumn), u"1."_s);
     QCOMPARE(cell(tape, 0, TapeModel::MarkColumn), u"＋"_s);
     QCOMPARE(cell(tape, 2, TapeModel::AmountColumn), u"3."_s);
@@ -69,14 +71,15 @@ void TapeWindowTest::showsRowsAndFollowsTheNewest()
     s.window.activateWindow();
     for (int i = 0; i < 60; ++i) {
         typeKeys(s, u"5+"_s);
+        QTRY_COMPARE(tape.model().rowCount(), 4 + i);
         QVERIFY2(newestInView(tape), qPrintable(QString::number(i)));
     }
-    QCOMPARE(tape.model().rowCount(), 63);
     QCOMPARE(cell(tape, 62, TapeModel::MarkColumn), u"＋"_s);
     QVERIFY(tape.view().verticalScrollBar()->value() > 0);
 
     // C writes a separator row without an amount.
     typeKeys(s, u"c"_s);
+    QTRY_COMPARE(tape.model().rowCount(), 64);
     QCOMPARE(tape.model().index(63, 0).data(TapeModel::separatorRole).toBool(), true);
     QCOMPARE(cell(tape, 63, TapeModel::AmountColumn), QString());
     QVERIFY(newestInView(tape));
@@ -109,7 +112,7 @@ void TapeWindowTest::buttonsCopyClearAndCloseHides()
     QCOMPARE(tape.model().rowCount(), 0);
     s.window.activateWindow();
     typeKeys(s, u"1+"_s);
-    QCOMPARE(tape.model().rowCount(), 1);
+    QTRY_COMPARE(tape.model().rowCount(), 1);
 
     // The close box hides the window, as Hide does, and the choice is kept.
     tape.close();
@@ -117,6 +120,50 @@ void TapeWindowTest::buttonsCopyClearAndCloseHides()
     QVERIFY(!s.calc.tapeForm.window.visible);
     QVERIFY(s.calc.form.menu(sorba::MenuId::TPP, 1).checked);
     QVERIFY(s.settingsText().contains(u"Tape=0"_s));
+}
+
+// Steps of adds and clears between two looks of the view; after each look the model holds the
+// tape's rows exactly, its first and last row included.
+void TapeWindowTest::modelFollowsBothEndsOfTheTape()
+{
+    struct Step
+    {
+        int line;
+        bool clearFirst;
+        int adds;
+        int rows;
+        int arrived;
+    };
+    const std::vector<Step> steps = {
+        {__LINE__, false, 0, 0, 0},
+        {__LINE__, false, 5, 5, 5},
+        {__LINE__, false, 99995, 100000, 99995},
+        // Full: each new row pushes the oldest out.
+        {__LINE__, false, 3, 100000, 3},
+        // More rows than the tape holds between two looks.
+        {__LINE__, false, 150000, 100000, 100000},
+        {__LINE__, true, 0, 0, 0},
+        {__LINE__, true, 7, 7, 7},
+        {__LINE__, false, 1, 8, 1},
+    };
+    sorba::Tape tape;
+    TapeModel model(tape);
+    int written = 0;
+    for (const Step &step : steps) {
+        const QByteArray where = QByteArray::number(step.line);
+        if (step.clearFirst)
+            tape.clear();
+        for (int i = 0; i < step.adds; ++i)
+            tape.add(std::to_string(written++), "＋");
+        QCOMPARE(model.follow(), step.arrived);
+        QVERIFY2(model.rowCount() == step.rows, where.constData());
+        if (step.rows == 0)
+            continue;
+        QVERIFY2(model.index(0, 0).data().toString().toStdString() == tape.row(0).amount,
+                 where.constData());
+        QVERIFY2(model.index(step.rows - 1, 0).data().toString() == QString::number(written - 1),
+                 where.constData());
+    }
 }
 
 QTEST_MAIN(TapeWindowTest)

@@ -30,7 +30,7 @@ std::optional<Colour> ScriptPlatform::chooseColour(Colour initial)
     return answer;
 }
 
-std::optional<std::filesystem::path> ScriptPlatform::chooseSaveFile(std::string_view)
+std::optional<std::filesystem::path> ScriptPlatform::chooseSaveFile(std::string_view /*name*/)
 {
     m_out << "save-dialog\n";
     if (m_saveAnswers.empty())
