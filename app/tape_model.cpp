@@ -65,15 +65,20 @@ int TapeModel::follow()
         endResetModel();
         return int(std::min<std::uint64_t>(added, m_tape.size()));
     }
-    if (dropped > 0) {
-        beginRemoveRows({}, 0, int(dropped) - 1);
-        m_rows -= int(dropped);
+    // A full tape keeps its length: every row moves up by the rows dropped, which is new data for
+    // rows already there rather than rows removed at the top, so the view's per-row bookkeeping
+    // is left alone. Only rows beyond the old length are inserted.
+    const int grown = int(m_tape.size()) - m_rows;
+    if (grown > 0) {
+        beginInsertRows({}, m_rows, m_rows + grown - 1);
+        m_rows += grown;
+        endInsertRows();
+    } else if (grown < 0) {
+        beginRemoveRows({}, m_rows + grown, m_rows - 1);
+        m_rows += grown;
         endRemoveRows();
     }
-    if (added > 0) {
-        beginInsertRows({}, m_rows, m_rows + int(added) - 1);
-        m_rows += int(added);
-        endInsertRows();
-    }
+    if (dropped > 0 && m_rows > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, ColumnCount - 1));
     return int(added);
 }
