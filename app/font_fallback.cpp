@@ -2,6 +2,8 @@
 
 #include "font_fallback.h"
 
+#include "model/platform.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -75,4 +77,14 @@ QString systemFontFamily()
 {
     const QString standIn = japaneseFallbackFamily();
     return standIn.isEmpty() ? QApplication::font().family() : standIn;
+}
+
+QString shownFamily(const QString &modelFontName)
+{
+    const std::string_view system = sorba::systemFontName;
+    if (modelFontName == QString::fromUtf8(system.data(), qsizetype(system.size())))
+        return systemFontFamily();
+    if (QFontDatabase::hasFamily(modelFontName))
+        return modelFontName;
+    return japaneseFallbackFamily();
 }

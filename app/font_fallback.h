@@ -13,3 +13,7 @@ QString japaneseFallbackFamily();
 /// the stand-in that has them, so Japanese text never falls back glyph by glyph to a face of
 /// another region; the desktop's font when no installed face has Japanese glyphs.
 QString systemFontFamily();
+
+/// The face the window draws a model font name with: "System" as above, a face the desktop has
+/// as itself, and a missing one as the Japanese stand-in; empty to leave the face as it was.
+QString shownFamily(const QString &modelFontName);

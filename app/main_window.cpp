@@ -50,6 +50,9 @@ MainWindow::MainWindow(sorba::Calculator &calc, QtPlatform &platform)
           *this, calc.fontChooser.window, calc.fontChooser.controls(),
           [this](const std::function<void()> &action) { handle(action); },
           [this](sorba::Control &control) { clickControl(control); })
+    , m_tape(
+          *this, calc, [this](const std::function<void()> &action) { handle(action); },
+          [this](sorba::Control &control) { clickControl(control); })
 {
     setCentralWidget(m_canvas);
     m_view.setReadout(calc.form.Readout, {&calc.form.MEM1, &calc.form.MEM2});
@@ -123,6 +126,7 @@ void MainWindow::sync()
     else if (!form.visible && isVisible())
         hide();
     m_fontChooser.sync();
+    m_tape.sync();
 }
 
 void MainWindow::syncAccessibleNames()
@@ -267,6 +271,7 @@ void MainWindow::endProgram()
         m_help->close();
     // Every window of the program goes with the main one.
     m_fontChooser.hide();
+    m_tape.hide();
     hide();
 }
 

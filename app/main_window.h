@@ -9,6 +9,7 @@
 #include "menu_view.h"
 #include "model_view.h"
 #include "qt_translation.h"
+#include "tape_window.h"
 #include "twips.h"
 
 #include <QMainWindow>
@@ -59,6 +60,8 @@ public:
     HelpWindow *helpWindow() const { return m_help; }
     /// The font chooser's window.
     FormWindow &fontChooserWindow() { return m_fontChooser; }
+    /// The calculation tape's window.
+    TapeWindow &tapeWindow() { return m_tape; }
 
 protected:
     bool event(QEvent *event) override;
@@ -88,6 +91,7 @@ private:
     ModelView m_view;
     MenuView m_menus;
     FormWindow m_fontChooser;
+    TapeWindow m_tape;
     /// A drag is taken as one resize once the window has kept still for a moment.
     QTimer m_dragSettled;
     int m_handling = 0;

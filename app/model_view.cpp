@@ -13,7 +13,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -133,16 +132,11 @@ void syncFont(const sorba::Control &control, QWidget &widget, QString &fontKey)
         return;
     fontKey = key;
     QFont font = widget.font();
-    const QString family = qt(control.fontName);
     // "System" is the desktop's own font, or the stand-in with Japanese glyphs when the desktop's
     // font has none. The model keeps naming a face the desktop lacks; the window draws it with
     // that stand-in, or leaves the face as it was when there is none.
-    if (control.fontName == sorba::systemFontName)
-        font.setFamily(systemFontFamily());
-    else if (QFontDatabase::hasFamily(family))
-        font.setFamily(family);
-    else if (const QString standIn = japaneseFallbackFamily(); !standIn.isEmpty())
-        font.setFamily(standIn);
+    if (const QString shown = shownFamily(qt(control.fontName)); !shown.isEmpty())
+        font.setFamily(shown);
     if (control.fontSize > 0)
         font.setPointSizeF(control.fontSize);
     font.setBold(control.fontBold);

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMenu>
@@ -82,6 +83,24 @@ std::optional<sorba::Colour> QtPlatform::chooseColour(sorba::Colour initial)
     if (!chosen.isValid())
         return std::nullopt;
     return fromQColor(chosen);
+}
+
+std::optional<std::filesystem::path> QtPlatform::chooseSaveFile(std::string_view suggestedName)
+{
+    if (m_window)
+        m_window->sync();
+    // Owned by the tape window, so the dialog opens over the window whose button opened it.
+    QWidget *owner = m_window ? static_cast<QWidget *>(&m_window->tapeWindow()) : nullptr;
+    QFileDialog dialog(owner);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QFileDialog::tr("Text (*.txt)"));
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(qt(suggestedName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
 }
 
 std::vector<std::string> QtPlatform::fontNames()

@@ -25,6 +25,7 @@ public:
     void clipboardSetText(std::string_view text) override;
     std::optional<std::string> clipboardText() override;
     std::optional<sorba::Colour> chooseColour(sorba::Colour initial) override;
+    std::optional<std::filesystem::path> chooseSaveFile(std::string_view suggestedName) override;
     std::vector<std::string> fontNames() override;
     bool fontUsable(std::string_view name) override;
     void setBusyPointer(bool busy) override;

@@ -9,6 +9,7 @@
 #   xvfb        a virtual X display (start-up benchmark, screenshots)
 #   screenshot  driving the window and taking its picture
 #   speech      the screen reader check: AT-SPI, a listener, Orca, a window manager, xdotool
+#   latency     the tape benchmark's XTEST harness and the window manager it runs under
 set -euo pipefail
 
 packages=()
@@ -23,6 +24,7 @@ for group in "$@"; do
     xvfb) packages+=(xvfb xauth) ;;
     screenshot) packages+=(xdotool imagemagick) ;;
     speech) packages+=(xvfb xauth xdotool openbox dbus-bin at-spi2-core python3-pyatspi orca) ;;
+    latency) packages+=(libx11-dev libxtst-dev openbox xdotool) ;;
     *)
         echo "scripts/install-deps.sh: unknown group '$group'" >&2
         exit 2

@@ -54,6 +54,9 @@ void combineWithReadout(WindowState &calc, double shown, bool subtract)
     checkReadoutOverflow(calc);
 }
 
+// Recall: the memory's value becomes the readout and the next operand.
+void showMemoryValue(WindowState &calc);
+
 } // namespace
 
 // A readout that holds no number (a period or era text, a unit text) leaves every memory key
@@ -61,6 +64,7 @@ void combineWithReadout(WindowState &calc, double shown, bool subtract)
 
 void storeMemory(WindowState &calc)
 {
+    calc.recordTape(TapeMark::MemoryStore);
     if (calc.readout() == zeroReadout) {
         // Storing a cleared readout only puts the mark out; the memory keeps its value.
         calc.form.MEM1.text = " ";
@@ -78,6 +82,7 @@ void storeMemory(WindowState &calc)
 
 void addToMemory(WindowState &calc)
 {
+    calc.recordTape(TapeMark::MemoryAdd);
     const std::optional<double> shown = readoutValue(calc.readout());
     if (!shown)
         return;
@@ -93,6 +98,7 @@ void addToMemory(WindowState &calc)
 
 void subtractFromMemory(WindowState &calc)
 {
+    calc.recordTape(TapeMark::MemorySubtract);
     const std::optional<double> shown = readoutValue(calc.readout());
     if (!shown)
         return;
@@ -115,19 +121,36 @@ void addMemoryToReadout(WindowState &calc)
 {
     if (const std::optional<double> shown = readoutValue(calc.readout()))
         combineWithReadout(calc, *shown, false);
+    calc.recordTape(TapeMark::AddMemory);
 }
 
 void subtractMemoryFromReadout(WindowState &calc)
 {
-    const std::optional<double> shown = readoutValue(calc.readout());
-    if (!shown)
-        return;
-    combineWithReadout(calc, *shown, true);
-    // -M starts the count again, also after an overflow box.
-    calc.state.operandCount = 0;
+    if (const std::optional<double> shown = readoutValue(calc.readout())) {
+        combineWithReadout(calc, *shown, true);
+        // -M starts the count again, also after an overflow box.
+        calc.state.operandCount = 0;
+    }
+    calc.recordTape(TapeMark::SubtractMemory);
 }
 
 void recallMemory(WindowState &calc)
+{
+    showMemoryValue(calc);
+    calc.recordTape(TapeMark::MemoryRecall);
+}
+
+void clearMemory(WindowState &calc)
+{
+    calc.state.memoryValue = 0;
+    calc.form.MEM1.text.clear();
+    calc.memoryIndicator.clear();
+    calc.recordTape("", TapeMark::MemoryClear);
+}
+
+namespace {
+
+void showMemoryValue(WindowState &calc)
 {
     KeypadState &state = calc.state;
     if (state.memoryValue == 0) {
@@ -161,11 +184,6 @@ void recallMemory(WindowState &calc)
     }
 }
 
-void clearMemory(WindowState &calc)
-{
-    calc.state.memoryValue = 0;
-    calc.form.MEM1.text.clear();
-    calc.memoryIndicator.clear();
-}
+} // namespace
 
 } // namespace sorba

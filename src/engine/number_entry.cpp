@@ -70,6 +70,7 @@ void pressDecimal(WindowState &calc)
 
 void pressCancel(WindowState &calc)
 {
+    calc.recordTape("", TapeMark::Cancel);
     calc.form.MEM2.caption = " ";
     calc.form.MEM1.text = " ";
     calc.setReadout(std::string(zeroReadout));
@@ -83,6 +84,7 @@ void pressCancel(WindowState &calc)
 
 void pressCancelEntry(WindowState &calc)
 {
+    calc.recordTape("", TapeMark::CancelEntry);
     calc.setReadout(std::string(zeroReadout));
     calc.form.MEM1.text.clear();
     calc.state.decimalEntry = false;

@@ -79,6 +79,7 @@ void pressOperator(WindowState &calc, PendingOperator op)
     KeypadState &state = calc.state;
     bool subtraction = false;
     float singleResult = 0;
+    calc.recordTape(operatorTapeMark(op));
 
     if (state.entryState == EntryState::Nums)
         countOperand(state);
@@ -167,6 +168,8 @@ void pressOperator(WindowState &calc, PendingOperator op)
         state.entryState = EntryState::Ops;
         state.pendingOperator = op;
     }
+    if (op == PendingOperator::Equals)
+        calc.recordTape(TapeMark::Result);
 
     if (eraHookApplies(calc))
         calc.hooks.convertEraToGregorian();
@@ -175,6 +178,7 @@ void pressOperator(WindowState &calc, PendingOperator op)
 void pressPercent(WindowState &calc)
 {
     KeypadState &state = calc.state;
+    calc.recordTape(TapeMark::Percent);
     if (auto value = readoutValue(calc.readout()))
         calc.setReadout(plainNumberText(*value / 100));
     calc.setReadout(tail20(formatReadout(calc.readout(), standardPattern)));

@@ -84,12 +84,14 @@ void addConsumptionTax(WindowState &calc)
 {
     if (const std::optional<double> amount = readoutValue(calc.readout()))
         applyTax(calc, *amount * taxFactor(calc.state.taxRate), taxPattern);
+    calc.recordTape(TapeMark::TaxAdded);
 }
 
 void removeConsumptionTax(WindowState &calc)
 {
     if (const std::optional<double> amount = readoutValue(calc.readout()))
         applyTax(calc, *amount / taxFactor(calc.state.taxRate), standardPattern);
+    calc.recordTape(TapeMark::TaxRemoved);
 }
 
 void chooseTaxRate(WindowState &calc, int entry)

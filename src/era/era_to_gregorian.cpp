@@ -114,6 +114,7 @@ void convertEraToGregorian(WindowState &calc)
 
     if (exceeded)
         reportExceededEra(calc, *exceeded);
+    calc.recordTape(TapeMark::ToGregorian);
 }
 
 } // namespace sorba

@@ -77,15 +77,18 @@ void convertGregorianToEra(WindowState &calc)
     for (const EraBoundary &boundary : boundariesInForce(reiwa)) {
         if (year == boundary.year) {
             showBoundary(calc, boundary, year);
+            calc.recordTape(TapeMark::ToEra);
             return;
         }
     }
     for (const Era &candidate : erasInForce(reiwa)) {
         if (gregorianYearsInForce(candidate, reiwa).contains(year)) {
             showEraYear(calc, candidate, year);
+            calc.recordTape(TapeMark::ToEra);
             return;
         }
     }
+    calc.recordTape(TapeMark::ToEra);
 }
 
 } // namespace sorba

@@ -52,6 +52,8 @@ enum class MenuId {
     AAA,
     GEN_MNU,
     GGG,
+    TAPE_MNU,
+    TPP,
     ZEI_MNU,
     ZZZ,
     HSU_MNU,
@@ -92,7 +94,7 @@ constexpr std::string_view captionIn(const MenuEntry &entry, CaptionSet set)
 }
 
 // clang-format off
-inline constexpr std::array<MenuEntry, 61> menuEntries = {{
+inline constexpr std::array<MenuEntry, 64> menuEntries = {{
     {MenuId::Menu_File, "Menu_File", -1, 0,
      "編集",
      "編集",
@@ -333,6 +335,21 @@ inline constexpr std::array<MenuEntry, 61> menuEntries = {{
      "令和を使う",
      "Use Reiwa",
      "Use Reiwa"},
+    {MenuId::TAPE_MNU, "TAPE_MNU", -1, 1,
+     "計算テープ",
+     "計算テープ",
+     "Calculation Tape",
+     "Calculation Tape"},
+    {MenuId::TPP, "TPP", 0, 2,
+     "表示する",
+     "表示する",
+     "Show",
+     "Show"},
+    {MenuId::TPP, "TPP", 1, 2,
+     "表示しない",
+     "表示しない",
+     "Hide",
+     "Hide"},
     {MenuId::ZEI_MNU, "ZEI_MNU", -1, 1,
      "消費税率",
      "消費税率",

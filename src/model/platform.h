@@ -42,6 +42,8 @@ public:
 
     /// The colour dialog, opened on the given colour; nothing when the user cancels.
     virtual std::optional<Colour> chooseColour(Colour initial) = 0;
+    /// The save dialog, offering the suggested file name; nothing when the user cancels.
+    virtual std::optional<std::filesystem::path> chooseSaveFile(std::string_view suggestedName) = 0;
     /// The font names the screen offers, in the platform's order.
     virtual std::vector<std::string> fontNames() = 0;
     /// Whether a font of that name can be used ("System" always can).

@@ -53,6 +53,12 @@ inline constexpr TextSetting XColor{"XColor", "&HFFF"};
 inline constexpr TextSetting Reiwa{"Reiwa", "0"};
 inline constexpr TextSetting TaxRate{"TaxRate", "8"};
 inline constexpr TextSetting TaxRound{"TaxRound", "0"};
+// The calculation tape's window: shown at start-up (0/1), its place and its size.
+inline constexpr IntSetting Tape{"Tape", 0};
+inline constexpr IntSetting TapeTop{"TapeTop", 0};
+inline constexpr IntSetting TapeLeft{"TapeLeft", 5400};
+inline constexpr IntSetting TapeW{"TapeW", 3600};
+inline constexpr IntSetting TapeH{"TapeH", 4800};
 
 } // namespace setting
 

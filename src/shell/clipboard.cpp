@@ -50,14 +50,17 @@ void paste(WindowState &calc, PasteFrom from)
         if (value)
             calc.state.accumulator = *value;
         calc.setReadout(tail20(formatReadout(text, standardPattern)));
-        if (!readoutOverflowed(calc))
+        if (!readoutOverflowed(calc)) {
+            calc.recordTape(TapeMark::Paste);
             return;
+        }
     }
     if (from == PasteFrom::ReadoutButton)
         calc.setReadout(std::string(zeroReadout));
     // This warning is always the Japanese one, whatever the language and the warnings option.
     calc.platform.messageBox(japaneseTitle, overflowText);
     pressCancel(calc);
+    calc.recordTape(TapeMark::Paste);
 }
 
 } // namespace

@@ -13,6 +13,7 @@ void chooseLanguage(WindowState &calc, int entry)
     calc.settings.write(setting::JpFont, english ? "1" : "0");
     calc.form.window.caption = std::string(english ? englishWindowCaption : japaneseWindowCaption);
     calc.form.applyCaptions(english ? CaptionSet::English : CaptionSet::Japanese);
+    calc.tapeForm.applyLanguage(english);
     markMenuEntry(calc.form, MenuId::JJJ, entry);
 }
 

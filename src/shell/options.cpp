@@ -44,6 +44,7 @@ void chooseAlwaysOnTop(WindowState &calc, int entry)
 void applyTopmost(WindowState &calc, bool topmost)
 {
     calc.form.window.topmost = topmost;
+    calc.tapeForm.window.topmost = topmost;
     calc.platform.setTopmost(topmost);
 }
 

@@ -8,8 +8,11 @@
 #include "model/font_chooser.h"
 #include "model/main_form.h"
 #include "model/platform.h"
+#include "model/tape_form.h"
 #include "settings/settings_file.h"
 #include "state/keypad_state.h"
+#include "state/tape.h"
+#include "tables/tape_marks.h"
 #include "text/utf8.h"
 
 #include <functional>
@@ -45,6 +48,9 @@ public:
     FontChooser fontChooser;
     /// The About box exists only while it is shown.
     AboutForm aboutForm;
+    /// The calculation tape and its window.
+    Tape tape;
+    TapeForm tapeForm;
     /// "M" while the memory mark should be lit, otherwise empty.
     std::string memoryIndicator;
     WindowHooks hooks;
@@ -57,6 +63,14 @@ public:
     {
         makeWellFormedUtf8(text);
         form.Readout.caption = std::move(text);
+    }
+
+    /// A tape row with the readout as its amount and the mark in the language in force.
+    void recordTape(TapeMark mark) { tape.add(readout(), tapeMarkText(mark, state.english())); }
+    /// A tape row with an amount of its own (empty for C, CE and CM).
+    void recordTape(std::string_view amount, TapeMark mark)
+    {
+        tape.add(amount, tapeMarkText(mark, state.english()));
     }
 
 protected:

@@ -97,8 +97,10 @@ void convert(WindowState &calc, TargetBox box)
     const auto rule = findRule(*category, *unitButton, box);
     if (!rule)
         return;
-    if (const auto value = plainReadoutNumber(calc.readout()))
+    if (const auto value = plainReadoutNumber(calc.readout())) {
         calc.setReadout(convertedText(*rule, *value));
+        calc.tape.add(calc.readout(), rule->unitText);
+    }
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "shell/language.h"
 #include "shell/layout.h"
 #include "shell/options.h"
+#include "shell/tape_window.h"
 #include "units/panel_window.h"
 #include "units/unit_panel.h"
 #include "window/keyboard.h"
@@ -37,7 +38,8 @@ Calculator::Calculator(Platform &platform_, SettingsFile &settings_)
     wireMenus();
     for (ModelObject *object : std::initializer_list<ModelObject *>{
              &fontChooser.window, &fontChooser.Lstfontname, &fontChooser.FNTNAME, &fontChooser.OK,
-             &fontChooser.END, &aboutForm.window, &aboutForm.Label1, &aboutForm.Label3})
+             &fontChooser.END, &aboutForm.window, &aboutForm.Label1, &aboutForm.Label3,
+             &tapeForm.window, &tapeForm.TapeCopy, &tapeForm.TapeSave, &tapeForm.TapeClear})
         form.registerObject(*object);
     // The About box's OK shares its name with the main window's copy button, so each control
     // of the box is also reached through the box: "About_Form.Command1".
@@ -73,6 +75,10 @@ void Calculator::wireControls()
     fontChooser.OK.onClick = [this] { storeChosenFont(*this); };
     fontChooser.END.onClick = [this] { closeFontChooser(*this); };
     fontChooser.window.onClose = [this] { closeFontChooser(*this); };
+    tapeForm.TapeCopy.onClick = [this] { copyTape(*this); };
+    tapeForm.TapeSave.onClick = [this] { saveTape(*this); };
+    tapeForm.TapeClear.onClick = [this] { clearTape(*this); };
+    tapeForm.window.onClose = [this] { closeTapeWindow(*this); };
     form.Command3.onClick = [this] { returnToKeypad(*this); };
     form.Command4.onClick = [this] { exitFromUnitPanel(*this); };
     // While the unit panel is shown its own fixed-size rule stands in for the keypad's.
@@ -118,6 +124,7 @@ void Calculator::wireMenus()
     onEntries(MenuId::GGG, chooseEraNames);
     onEntries(MenuId::ZZZ, chooseTaxRate);
     onEntries(MenuId::HSU, chooseTaxRounding);
+    onEntries(MenuId::TPP, chooseTape);
     form.menu(MenuId::HHH, 0).onClick = [this] { openHelpContents(*this); };
     on(MenuId::VER_FORM, showAboutBox);
     form.menu(MenuId::font2, 0).onClick = [this] { showFontChooser(*this); };
@@ -142,6 +149,7 @@ void Calculator::unload()
         return;
     // Only the readout is saved at exit, whatever the value-kept option says.
     settings.write(setting::Dumy, readout());
+    storeTapePlace(*this);
     fontChooser.unload();
     form.window.loaded = false;
     form.window.visible = false;
@@ -194,7 +202,8 @@ bool Calculator::reachable(const Control &control)
     };
     return (holds(form.controls()) && form.window.visible) ||
            (holds(fontChooser.controls()) && fontChooser.window.visible) ||
-           (holds(aboutForm.controls()) && aboutForm.window.visible);
+           (holds(aboutForm.controls()) && aboutForm.window.visible) ||
+           (holds(tapeForm.controls()) && tapeForm.window.visible);
 }
 
 void Calculator::chooseMenu(MenuItem &item)

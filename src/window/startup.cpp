@@ -11,6 +11,7 @@
 #include "shell/language.h"
 #include "shell/layout.h"
 #include "shell/options.h"
+#include "shell/tape_window.h"
 #include "tables/keypad_window.h"
 #include "tables/twips_range.h"
 #include "text/readout_format.h"
@@ -149,6 +150,7 @@ void runStartUp(Calculator &calc)
     // Showing the window runs the resize rule once more.
     form.window.visible = true;
     resizeRule(calc);
+    applyTapeSettings(calc);
 }
 
 } // namespace sorba

@@ -28,6 +28,10 @@ public:
     void clipboardSetText(std::string_view text) override { clipboard = std::string(text); }
     std::optional<std::string> clipboardText() override { return clipboard; }
     std::optional<Colour> chooseColour(Colour /*initial*/) override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseSaveFile(std::string_view /*name*/) override
+    {
+        return saveAnswer;
+    }
     std::vector<std::string> fontNames() override { return {}; }
     bool fontUsable(std::string_view name) override { return name == systemFontName; }
     void setBusyPointer(bool /*busy*/) override {}
@@ -42,6 +46,8 @@ public:
     void endProgram() override { ended = true; }
 
     std::vector<std::string> boxes;
+    /// What every save dialog answers; nothing is a cancel.
+    std::optional<std::filesystem::path> saveAnswer;
     std::optional<std::string> clipboard;
     PostedEnters postedEnters;
     bool ended = false;

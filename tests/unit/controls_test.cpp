@@ -140,12 +140,12 @@ TEST(MainForm, MenuTreeNestsByLevel)
     EXPECT_EQ(form.menuBar()[0]->name(), "Menu_File");
     EXPECT_EQ(form.menuBar()[0]->children.size(), 17u);
     const MenuItem *options = form.menuBar()[1];
-    ASSERT_EQ(options->children.size(), 12u);
+    ASSERT_EQ(options->children.size(), 13u);
     EXPECT_EQ(options->children[1]->name(), "ColorSelect");
     EXPECT_EQ(options->children[1]->children.size(), 5u);
-    // The era and tax choices follow the warnings menu, each an array of its own length.
+    // The era, tape and tax choices follow the warnings menu, each an array of its own length.
     const std::pair<std::string_view, std::size_t> added[] = {
-        {"ATS_MNU", 2}, {"GEN_MNU", 2}, {"ZEI_MNU", 3}, {"HSU_MNU", 4}};
+        {"ATS_MNU", 2}, {"GEN_MNU", 2}, {"TAPE_MNU", 2}, {"ZEI_MNU", 3}, {"HSU_MNU", 4}};
     for (std::size_t i = 0; i < std::size(added); ++i) {
         EXPECT_EQ(options->children[8 + i]->name(), added[i].first);
         EXPECT_EQ(options->children[8 + i]->children.size(), added[i].second);

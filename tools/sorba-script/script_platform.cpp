@@ -30,6 +30,16 @@ std::optional<Colour> ScriptPlatform::chooseColour(Colour initial)
     return answer;
 }
 
+std::optional<std::filesystem::path> ScriptPlatform::chooseSaveFile(std::string_view /*name*/)
+{
+    m_out << "save-dialog\n";
+    if (m_saveAnswers.empty())
+        return std::nullopt;
+    auto answer = std::move(m_saveAnswers.front());
+    m_saveAnswers.pop_front();
+    return answer;
+}
+
 bool ScriptPlatform::fontUsable(std::string_view name)
 {
     return name == systemFontName ||

@@ -21,6 +21,7 @@ public:
     void clipboardSetText(std::string_view text) override { m_clipboard = std::string(text); }
     std::optional<std::string> clipboardText() override { return m_clipboard; }
     std::optional<Colour> chooseColour(Colour initial) override;
+    std::optional<std::filesystem::path> chooseSaveFile(std::string_view suggestedName) override;
     std::vector<std::string> fontNames() override { return m_fonts; }
     bool fontUsable(std::string_view name) override;
     void setBusyPointer(bool /*busy*/) override {}
@@ -42,6 +43,11 @@ public:
     void setFonts(std::vector<std::string> fonts) { m_fonts = std::move(fonts); }
     /// The answer of the next colour dialog; nothing means cancel.
     void queueColourAnswer(std::optional<Colour> answer) { m_colourAnswers.push_back(answer); }
+    /// The answer of the next save dialog; nothing means cancel.
+    void queueSaveAnswer(std::optional<std::filesystem::path> answer)
+    {
+        m_saveAnswers.push_back(std::move(answer));
+    }
 
 private:
     std::ostream &m_out;
@@ -49,6 +55,7 @@ private:
     std::optional<std::string> m_clipboard;
     std::vector<std::string> m_fonts{"Sans", "Serif", "Monospace"};
     std::deque<std::optional<Colour>> m_colourAnswers;
+    std::deque<std::optional<std::filesystem::path>> m_saveAnswers;
     PostedEnters m_postedEnters;
     bool m_ended = false;
 };

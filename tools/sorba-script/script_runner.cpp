@@ -224,6 +224,14 @@ void ScriptRunner::runCommand(std::string_view command, std::string_view argumen
             m_platform.queueColourAnswer(std::nullopt);
         else // any 0x00BBGGRR value or a system-colour code
             m_platform.queueColourAnswer(wholeNumberArgument<Colour>(argument));
+    } else if (command == "savefile") {
+        // A relative path names a file in the script's folder, like the settings file.
+        if (argument == "cancel")
+            m_platform.queueSaveAnswer(std::nullopt);
+        else
+            m_platform.queueSaveAnswer(m_folder / std::filesystem::path(textArgument(argument)));
+    } else if (command == "tape") {
+        printTape();
     } else if (command == "fonts") {
         std::vector<std::string> fonts;
         std::string list = textArgument(argument);
@@ -272,6 +280,14 @@ void ScriptRunner::mouseDown(std::string_view argument)
         calc().mouseDownOnWindow(button);
     else
         throw ScriptError("unknown mouse target: " + std::string(parts[0]));
+}
+
+void ScriptRunner::printTape()
+{
+    m_out << "--- tape\n";
+    for (const TapeRow &row : calc().tape.rows())
+        m_out << jsonString(row.amount) << ' ' << jsonString(row.mark) << '\n';
+    m_out << "---\n";
 }
 
 void ScriptRunner::selectFont(const std::string &name)

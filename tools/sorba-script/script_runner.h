@@ -42,6 +42,8 @@ private:
     void selectFont(const std::string &name);
     void get(std::string_view path);
     void printFile();
+    /// `tape`: every row as two JSON strings, the amount and the mark.
+    void printTape();
     void replaceFile(const std::string &text);
     Calculator &calc();
 
