@@ -7,6 +7,8 @@
 #include <QFontInfo>
 #include <QStringList>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -75,4 +77,16 @@ QString systemFontFamily()
 {
     const QString standIn = japaneseFallbackFamily();
     return standIn.isEmpty() ? QApplication::font().family() : standIn;
+}
+
+void warnWhenNoJapaneseFace()
+{
+    static bool warned = false;
+    if (warned || !japaneseFallbackFamily().isEmpty())
+        return;
+    warned = true;
+    std::fputs("sorba: no installed font has Japanese glyphs, so Japanese captions show as boxes.\n"
+               "Install one, for example the package " SORBA_JAPANESE_FONT_PACKAGE
+               " (apt-get install " SORBA_JAPANESE_FONT_PACKAGE ").\n",
+               stderr);
 }

@@ -13,3 +13,8 @@ QString japaneseFallbackFamily();
 /// the stand-in that has them, so Japanese text never falls back glyph by glyph to a face of
 /// another region; the desktop's font when no installed face has Japanese glyphs.
 QString systemFontFamily();
+
+/// Says on standard error, once, that Japanese captions will show as boxes when no installed face
+/// has Japanese glyphs, and names the package that brings one. The interface language stays as
+/// chosen: English captions read well without such a face, Japanese ones need it installed.
+void warnWhenNoJapaneseFace();
