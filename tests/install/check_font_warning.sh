@@ -28,6 +28,8 @@ fail() {
 
 # start [VARIABLE=VALUE...]: one start until the window shows, ended by SIGTERM.
 start() {
+    # What the last start printed must not be taken for this one's.
+    rm -f "$work/out" "$work/err"
     env -u DISPLAY -u WAYLAND_DISPLAY SORBA_REPORT_SHOWN=1 HOME="$work/home" "$@" \
         "$program" -platform offscreen >"$work/out" 2>"$work/err" &
     local pid=$!
