@@ -28,6 +28,7 @@ if [ ! -f "$base" ]; then
         { tail -20 "$work/debootstrap.log"; echo "FAIL: debootstrap from $mirror"; exit 1; }
     tar -C "$work/base" -cf "$base.part" . && mv "$base.part" "$base"
     rm -rf "$work/base"
+    echo "made the base root in $SECONDS s"
 fi
 root=$work/root
 rm -rf "$root"
@@ -47,7 +48,9 @@ chroot "$root" /bin/bash -s "$2" <<'INSIDE'
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; exit 1; }
-apt-get install -y -qq --no-install-recommends "/tmp/$1" >>/tmp/apt.log 2>&1 ||
+# The root is thrown away afterwards: dpkg need not wait for each file to reach the disk.
+apt-get install -y -qq --no-install-recommends -o Dpkg::Options::=--force-unsafe-io "/tmp/$1" \
+    >>/tmp/apt.log 2>&1 ||
     { tail -30 /tmp/apt.log; echo "FAIL: apt-get install of $1"; exit 1; }
 echo "installed with:" $(dpkg-query -W -f '${db:Status-Abbrev} ${Package}\n' fonts-noto-cjk \
     fonts-ipafont-gothic fonts-vlgothic libqt6widgets6 qt6-translations-l10n 2>/dev/null |
@@ -77,4 +80,5 @@ fi
 [ -f /tmp/home/.config/sorba/SORBA.INI ] || { echo "FAIL: no settings in ~/.config/sorba"; exit 1; }
 INSIDE
 OUTSIDE
-echo "$(basename "$package") installs without Recommends on a fresh Debian 12 and starts"
+echo "$(basename "$package") installs without Recommends on a fresh Debian 12 and starts" \
+    "($SECONDS s in all)"
