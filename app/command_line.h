@@ -1,15 +1,11 @@
 #pragma once
-// The command line: --help and --version are answered before any window exists, so they work
-// without a display; any other option Qt does not take for itself is refused.
+// The command line, answered before any window exists so that it works without a display: the
+// usage, the version, and a message with status 2 for anything the program cannot take. Qt's own
+// options (such as -platform) pass on to the application object.
 
 #include <optional>
 
-class QCoreApplication;
-
-/// Prints the usage or the version when the command line asks for either and returns the exit
-/// status; nothing otherwise. Call it before the application object exists.
-std::optional<int> answerHelpOrVersion(int argc, char **argv);
-
-/// Exits with a message when the command line holds an option the program does not know. Call
-/// it once the application has taken Qt's own options (such as -platform) out of the list.
-void refuseUnknownOptions(const QCoreApplication &app);
+/// Prints the usage, the version or what is wrong with the command line, and returns the exit
+/// status when the program should end there; nothing when it should start. Call it before the
+/// application object exists.
+std::optional<int> answerCommandLine(int argc, char **argv);

@@ -9,6 +9,8 @@
 #include <QFontInfo>
 #include <QStringList>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -87,4 +89,16 @@ QString shownFamily(const QString &modelFontName)
     if (QFontDatabase::hasFamily(modelFontName))
         return modelFontName;
     return japaneseFallbackFamily();
+}
+
+void warnWhenNoJapaneseFace()
+{
+    static bool warned = false;
+    if (warned || !japaneseFallbackFamily().isEmpty())
+        return;
+    warned = true;
+    std::fputs("sorba: no installed font has Japanese glyphs, so Japanese captions show as boxes.\n"
+               "Install one, for example the package " SORBA_JAPANESE_FONT_PACKAGE
+               " (apt-get install " SORBA_JAPANESE_FONT_PACKAGE ").\n",
+               stderr);
 }

@@ -17,3 +17,8 @@ QString systemFontFamily();
 /// The face the window draws a model font name with: "System" as above, a face the desktop has
 /// as itself, and a missing one as the Japanese stand-in; empty to leave the face as it was.
 QString shownFamily(const QString &modelFontName);
+
+/// Says on standard error, once, that Japanese captions will show as boxes when no installed face
+/// has Japanese glyphs, and names the package that brings one. The interface language stays as
+/// chosen: English captions read well without such a face, Japanese ones need it installed.
+void warnWhenNoJapaneseFace();

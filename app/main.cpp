@@ -2,6 +2,7 @@
 // its settings file beside itself; an installed copy keeps it in the user's configuration folder.
 
 #include "command_line.h"
+#include "font_fallback.h"
 #include "main_window.h"
 #include "program_paths.h"
 #include "qt_platform.h"
@@ -36,7 +37,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("sorba"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SORBA_VERSION));
-    if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
 
     const bool choseX11 = preferX11();
@@ -44,7 +45,7 @@ int main(int argc, char **argv)
     // Programs started from here (the help viewer) make their own choice.
     if (choseX11)
         qunsetenv("QT_QPA_PLATFORM");
-    refuseUnknownOptions(app);
+    warnWhenNoJapaneseFace();
     // The window system finds the desktop entry, and with it the icon, under this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(SORBA_APP_ID));
 

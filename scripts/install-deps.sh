@@ -3,7 +3,9 @@
 # questions; through sudo when not root.
 # Usage: scripts/install-deps.sh GROUP...
 #   build       building and running the calculator
-#   test        every test: GoogleTest, the format and tidy checks, the install and package checks
+#   package     making the Debian package (CPack's DEB generator and dpkg-shlibdeps)
+#   test        every test: GoogleTest, the format and tidy checks, the install and package checks,
+#               the man page
 #   bench       the engine benchmarks
 #   fuzz        clang with its libFuzzer runtime
 #   xvfb        a virtual X display (start-up benchmark, screenshots)
@@ -17,8 +19,10 @@ for group in "$@"; do
     case "$group" in
     # Japanese glyphs for the captions and Qt's own texts in Japanese belong to running it.
     build) packages+=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-noto-cjk) ;;
+    package) packages+=(dpkg-dev file) ;;
+    # debootstrap makes the fresh Debian root the package is installed into.
     test) packages+=(googletest libgtest-dev clang-format clang-tidy desktop-file-utils appstream
-                     dpkg-dev file lintian) ;;
+                     dpkg-dev file lintian debootstrap groff-base) ;;
     bench) packages+=(libbenchmark-dev) ;;
     fuzz) packages+=(cmake ninja-build clang libclang-rt-14-dev) ;;
     xvfb) packages+=(xvfb xauth) ;;

@@ -1,4 +1,5 @@
-# Every file a desktop expects is where it looks for it, and the metainfo names this version.
+# Every file a desktop expects is where it looks for it, the program is stripped of its symbols
+# and debugging sections, and the metainfo names this version.
 set(expected
     "${BINDIR}/sorba"
     "${DATADIR}/sorba/Sorba.Hlp"
@@ -34,4 +35,10 @@ endif()
 file(READ "${PREFIX}/${DOCDIR}/copyright" copyright)
 if(NOT copyright MATCHES "License: Expat\n Permission is hereby granted")
     message(FATAL_ERROR "the copyright file lacks the licence text:\n${copyright}")
+endif()
+
+# "stripped", or "not stripped" or "with debug_info" when the symbols are still in.
+execute_process(COMMAND "${FILE}" -b "${PREFIX}/${BINDIR}/sorba" OUTPUT_VARIABLE kind)
+if(NOT kind MATCHES ", stripped" OR kind MATCHES "debug_info")
+    message(FATAL_ERROR "the installed program is not stripped: ${kind}")
 endif()
