@@ -181,8 +181,7 @@ void Calculator::keyPress(int keyCode, int modifierMask, std::u32string_view cha
 
 void Calculator::deliverPostedEnter()
 {
-    constexpr char32_t enter[] = {enterCharacter};
-    keyPress(keyCode(VirtualKey::Enter), 0, std::u32string_view(enter, 1));
+    keyPress(keyCode(VirtualKey::Enter), 0, std::u32string_view(&enterCharacter, 1));
 }
 
 bool Calculator::clickControl(Control &control)
