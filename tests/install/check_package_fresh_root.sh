@@ -31,15 +31,28 @@ if [ ! -f "$base" ]; then
     echo "made the base root in $SECONDS s"
 fi
 root=$work/root
-rm -rf "$root"
-trap 'rm -rf "$root"' EXIT
+cleanup() {
+    umount "$root/dev" 2>/dev/null || true
+    umount "$root/proc" 2>/dev/null || true
+    # Never remove through a mount still in place: its /dev is the machine's own.
+    if ! mountpoint -q "$root/dev" && ! mountpoint -q "$root/proc" &&
+        ! grep -qs " $root/" /proc/mounts; then
+        rm -rf "$root"
+    fi
+}
+cleanup
+trap cleanup EXIT
 mkdir -p "$root"
 tar -C "$root" -xf "$base"
 cp "$package" "$root/tmp/"
 cp /etc/resolv.conf "$root/etc/" 2>/dev/null || true
 
-# A mount namespace of its own: the mounts go with it however the test ends.
-unshare --mount --propagation private bash -s "$root" "$(basename "$package")" <<'OUTSIDE'
+# A mount namespace of its own, so the mounts go with it however the test ends. Inside a chroot
+# (a fresh-machine check runs the tests in one) the root is no mount point and no private
+# namespace can be made; there the mounts stay in this one and the cleanup above undoes them.
+wrap=(unshare --mount --propagation private)
+"${wrap[@]}" true 2>/dev/null || wrap=()
+"${wrap[@]}" bash -s "$root" "$(basename "$package")" <<'OUTSIDE'
 set -euo pipefail
 root=$1
 mount -t proc proc "$root/proc"
