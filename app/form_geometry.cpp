@@ -24,13 +24,16 @@ void FormGeometry::apply(QWidget &window, const sorba::Form &form, const TwipsSc
     // included.
     const QSize inner = outer.shrunkBy(margins);
     holdSize(window, form.fixedSize ? std::optional(inner) : std::nullopt);
-    if (outer != m_shownOuter || margins != m_shownFrame || window.size() != inner) {
+    // A frame that has just arrived moves the inside down and right; the place is the frame's, so
+    // it is given again with it.
+    const bool frameArrived = margins != m_shownFrame;
+    if (outer != m_shownOuter || frameArrived || window.size() != inner) {
         m_shownOuter = outer;
         m_shownFrame = margins;
         window.resize(inner);
     }
     const QPoint place(form.left, form.top);
-    if (m_shownPlace != place) {
+    if (m_shownPlace != place || frameArrived) {
         m_shownPlace = place;
         window.move(twips.toPixelsX(form.left), twips.toPixelsY(form.top));
     }
