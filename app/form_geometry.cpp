@@ -53,9 +53,16 @@ void FormGeometry::holdSize(QWidget &window, std::optional<QSize> fixed)
     }
 }
 
-QPoint FormGeometry::takeMove(const QWidget &window, const sorba::Form &form,
-                              const TwipsScale &twips)
+std::optional<QPoint> FormGeometry::userMove(const QWidget &window, const sorba::Form &form,
+                                             const TwipsScale &twips,
+                                             const std::function<void()> &reapply)
 {
+    if (m_applying || !window.isVisible())
+        return std::nullopt;
+    if (frameChanged(window)) {
+        reapply();
+        return std::nullopt;
+    }
     const QPoint topLeft = window.frameGeometry().topLeft();
     QPoint place(form.left, form.top);
     if (topLeft.x() != twips.toPixelsX(form.left))

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QSize>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -33,10 +34,13 @@ public:
     /// The outer size last given, in pixels.
     QSize shownOuter() const { return m_shownOuter; }
     QMargins shownFrame() const { return m_shownFrame; }
-    /// The form's place in twips after the user moved the window there; from then on it counts
-    /// as given. A side that rounds to the same pixels keeps the form's exact twips, so that
-    /// storing a place never drifts it.
-    QPoint takeMove(const QWidget &window, const sorba::Form &form, const TwipsScale &twips);
+    /// What a move event of the window was. One the geometry caused, or one of a hidden window,
+    /// is nothing. One that shows the frame has arrived gives the geometry again through
+    /// `reapply`. Any other is the user's: the form's new place in twips, which from then on
+    /// counts as given. A side that rounds to the same pixels keeps the form's exact twips, so
+    /// that storing a place never drifts it.
+    std::optional<QPoint> userMove(const QWidget &window, const sorba::Form &form,
+                                   const TwipsScale &twips, const std::function<void()> &reapply);
 
 private:
     void holdSize(QWidget &window, std::optional<QSize> fixed);

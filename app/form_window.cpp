@@ -85,15 +85,10 @@ void FormWindow::showEvent(QShowEvent *event)
 void FormWindow::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    if (m_geometry.applying() || !isVisible())
-        return;
-    if (m_geometry.frameChanged(*this)) {
-        applyGeometry();
-        return;
-    }
     // The user's move reaches the model as every other event does.
-    const QPoint place = m_geometry.takeMove(*this, m_form, twipsScaleOf(screen()));
-    m_dispatch([this, place] { m_form.moveByUser(place.x(), place.y()); });
+    if (const auto place =
+            m_geometry.userMove(*this, m_form, twipsScaleOf(screen()), [this] { applyGeometry(); }))
+        m_dispatch([this, place = *place] { m_form.moveByUser(place.x(), place.y()); });
 }
 
 void FormWindow::closeEvent(QCloseEvent *event)

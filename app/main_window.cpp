@@ -353,15 +353,14 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    if (m_geometry.applying() || !isVisible() || m_calc.ended())
+    if (m_calc.ended())
         return;
-    if (m_geometry.frameChanged(*this)) {
-        m_geometry.apply(*this, m_calc.form.window, scale());
-        return;
-    }
-    const QPoint place = m_geometry.takeMove(*this, m_calc.form.window, scale());
-    handle([this, place] { m_calc.form.window.moveByUser(place.x(), place.y()); },
-           SettlingDrag::Leave);
+    sorba::Form &form = m_calc.form.window;
+    const auto place = m_geometry.userMove(
+        *this, form, scale(), [this, &form] { m_geometry.apply(*this, form, scale()); });
+    if (place)
+        handle([&form, place = *place] { form.moveByUser(place.x(), place.y()); },
+               SettlingDrag::Leave);
 }
 
 void MainWindow::takeDraggedSize()

@@ -213,15 +213,11 @@ void TapeWindow::showEvent(QShowEvent *event)
 void TapeWindow::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    if (m_geometry.applying() || !isVisible())
-        return;
-    if (m_geometry.frameChanged(*this)) {
-        applyGeometry();
-        return;
-    }
+    sorba::Form &form = m_calc.tapeForm.window;
     // The user's move reaches the model as every other event does.
-    const QPoint place = m_geometry.takeMove(*this, m_calc.tapeForm.window, twipsScaleOf(screen()));
-    m_dispatch([this, place] { m_calc.tapeForm.window.moveByUser(place.x(), place.y()); });
+    if (const auto place =
+            m_geometry.userMove(*this, form, twipsScaleOf(screen()), [this] { applyGeometry(); }))
+        m_dispatch([&form, place = *place] { form.moveByUser(place.x(), place.y()); });
 }
 
 void TapeWindow::resizeEvent(QResizeEvent *event)
